@@ -19,4 +19,9 @@ QString failureMessage(const RuntimeError& error)
     return u"Impossibile calcolare: il numero è troppo grande."_s;
 }
 
+QString failureMessage()
+{
+    return u"Impossibile completare il calcolo."_s;
+}
+
 } // namespace platform

@@ -12,7 +12,7 @@ packages=(
     # running on an X11 desktop, and the fonts the layout is measured with
     libqt6widgets6 fonts-dejavu-core
     # tests on a virtual X display with real input events
-    xvfb xauth xdotool xclip x11-utils imagemagick
+    xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
 )
 
 missing=()

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: MIT
+#include "platform/gui/windowbuilder.h"
+
+#include "platform/gui/tabcontrol.h"
+#include "platform/gui/textfit.h"
+#include "platform/gui/windowdescription.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QTabBar>
+#include <algorithm>
+#include <climits>
+#include <utility>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace platform
+{
+
+namespace
+{
+
+// The room QLineEdit keeps between its frame and its text, on each side.
+constexpr int lineEditHorizontalMargin = 2;
+constexpr int lineEditVerticalMargin = 1;
+
+QRect toPixels(const TwipsRect& twips)
+{
+    return QRect(twips.left / TwipsPerPixel, twips.top / TwipsPerPixel, twips.width / TwipsPerPixel,
+        twips.height / TwipsPerPixel);
+}
+
+QWidget* createControl(const ControlDescription& description, QWidget* parent)
+{
+    const QString text = description.text.toString();
+    switch (description.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(text, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto* textBox = new QLineEdit(text, parent);
+        textBox->setMaxLength(INT_MAX);
+        return textBox;
+    }
+    case ControlKind::ComboBox: {
+        auto* comboBox = new QComboBox(parent);
+        comboBox->setEditable(true);
+        comboBox->setInsertPolicy(QComboBox::NoInsert);
+        comboBox->lineEdit()->setMaxLength(INT_MAX);
+        comboBox->setEditText(text);
+        return comboBox;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(text, parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+QFont fontFor(const FontDescription& description)
+{
+    const QString family = description.family.toString();
+    QFont font(QFontDatabase::families().contains(family) ? family : u"sans-serif"_s);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(description.pointSize);
+    font.setBold(description.bold);
+    font.setItalic(false);
+    font.setUnderline(false);
+    return font;
+}
+
+// A label's text is visible only up to the first input that overlaps it.
+int visibleLabelWidth(const ControlDescription& label, std::span<const ControlDescription> all)
+{
+    const QRect box = toPixels(label.geometry);
+    int width = box.width();
+    for (const ControlDescription& other : all) {
+        const QRect otherBox = toPixels(other.geometry);
+        if (other.kind != ControlKind::Label && other.tab == label.tab && otherBox.intersects(box)
+            && otherBox.left() > box.left())
+            width = std::min(width, otherBox.left() - box.left());
+    }
+    return width;
+}
+
+QSize textRoom(const ControlDescription& description, QWidget* control,
+    std::span<const ControlDescription> all)
+{
+    QStyle* style = control->style();
+    const QSize size = control->size();
+    switch (description.kind) {
+    case ControlKind::Label:
+        return QSize(visibleLabelWidth(description, all), size.height());
+    case ControlKind::TextBox: {
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, control);
+        return size
+            - QSize(2 * (frame + lineEditHorizontalMargin), 2 * (frame + lineEditVerticalMargin));
+    }
+    case ControlKind::ComboBox: {
+        QStyleOptionComboBox option;
+        option.initFrom(control);
+        option.editable = true;
+        option.frame = true;
+        const QRect field = style->subControlRect(
+            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, control);
+        return field.size() - QSize(2 * lineEditHorizontalMargin, 2 * lineEditVerticalMargin);
+    }
+    case ControlKind::CommandButton: {
+        QStyleOptionButton option;
+        option.initFrom(control);
+        const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, &option, control);
+        return style->subElementRect(QStyle::SE_PushButtonContents, &option, control).size()
+            - QSize(margin, margin);
+    }
+    }
+    return size;
+}
+
+void placeInFocusOrder(std::vector<std::pair<int, QWidget*>> focusable)
+{
+    std::ranges::sort(focusable, {}, &std::pair<int, QWidget*>::first);
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    if (!focusable.empty())
+        focusable.front().second->setFocus();
+}
+
+QIcon iconFrom(QStringView resourceFolder)
+{
+    QIcon icon;
+    const QDir folder(resourceFolder.toString());
+    for (const QString& file : folder.entryList({ u"*.png"_s }, QDir::Files))
+        icon.addFile(folder.filePath(file));
+    return icon;
+}
+
+} // namespace
+
+QHash<QString, QWidget*> buildWindow(QWidget& window, const WindowDescription& description)
+{
+    QHash<QString, QWidget*> controls;
+    window.setWindowTitle(description.caption.toString());
+    window.setFixedSize(
+        description.clientWidth / TwipsPerPixel, description.clientHeight / TwipsPerPixel);
+    window.setWindowIcon(iconFrom(description.iconResource));
+
+    const TabControlDescription& tabs = description.tabControl;
+    auto* tabControl = new TabControl(&window);
+    tabControl->setObjectName(tabs.name.toString());
+    tabControl->setGeometry(toPixels(tabs.geometry));
+    for (QStringView caption : tabs.captions)
+        tabControl->addPage(caption.toString());
+    controls.insert(tabControl->objectName(), tabControl);
+
+    std::vector<std::pair<int, QWidget*>> focusable { { tabs.focusOrder, tabControl } };
+    QList<TextRoom> texts;
+    for (const ControlDescription& control : description.controls) {
+        QWidget* parent = control.tab == OnWindow ? &window : tabControl->page(control.tab);
+        QWidget* widget = createControl(control, parent);
+        widget->setObjectName(control.name.toString());
+        widget->setGeometry(toPixels(control.geometry));
+        controls.insert(widget->objectName(), widget);
+
+        if (control.font) {
+            widget->setFont(largestFittingFont(fontFor(*control.font),
+                { { control.text.toString(), textRoom(control, widget, description.controls) } }));
+        } else {
+            texts.append(
+                { control.text.toString(), textRoom(control, widget, description.controls) });
+        }
+        if (control.kind == ControlKind::Label)
+            widget->lower();
+        else
+            focusable.emplace_back(control.focusOrder, widget);
+    }
+
+    const int tabWidth = tabControl->width() / std::max(1, tabControl->count())
+        - 2
+            * tabControl->style()->pixelMetric(
+                QStyle::PM_TabBarTabHSpace, nullptr, tabControl->tabBar());
+    for (QStringView caption : tabs.captions)
+        texts.append({ caption.toString(), QSize(tabWidth, tabControl->height()) });
+
+    window.setFont(largestFittingFont(window.font(), texts));
+    tabControl->setCurrentIndex(tabs.initialTab);
+    placeInFocusOrder(std::move(focusable));
+    return controls;
+}
+
+} // namespace platform

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the program and starts it. Where no display can be opened it starts the program on a
+# virtual display instead, saves a screenshot of its window, and exits.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh release
+program=build/release/bin/convertitore-pixel-cm
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    exec "$program"
+fi
+
+echo "No display: starting the program on a virtual X display."
+source scripts/xvfb-lib.sh
+start_virtual_display
+"$program" &
+program_pid=$!
+window=$(timeout 30 bash -c "source scripts/xvfb-lib.sh; wait_for_window 'CONVERTITORE PIXEL CM PER STAMPE'")
+sleep 0.5
+screenshot=build/release/screenshot.png
+screenshot_window "$window" "$screenshot"
+kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+echo "Screenshot of the window: $(pwd)/$screenshot"

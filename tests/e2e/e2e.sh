@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The real program on its own virtual X display, driven by real X input events.
+set -euo pipefail
+program=$1
+close_window=$2
+source "$(dirname "$0")/../../scripts/xvfb-lib.sh"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start_virtual_display
+export LC_ALL=it_IT.UTF-8 LANG=it_IT.UTF-8
+unset QT_QPA_PLATFORM
+
+"$program" &
+program_pid=$!
+window=$(timeout 30 bash -c "source '$(dirname "$0")/../../scripts/xvfb-lib.sh'; wait_for_window 'CONVERTITORE PIXEL CM PER STAMPE'") \
+    || fail "no window with the program's caption"
+
+geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = "564x380" ] || fail "window is $geometry, not 564x380"
+
+# Window coordinates of a control's centre: the tab control stands at (32, 48).
+click_at() {
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    sleep 0.2
+}
+
+# Selects the whole text of the field at these window coordinates, copies it to the clipboard
+# and prints it.
+read_field() {
+    click_at "$1" "$2"
+    xdotool key --window "$window" ctrl+a ctrl+c
+    sleep 0.3
+    timeout 5 xclip -o -selection clipboard
+}
+
+# Pix -> Cm is in front: type 5184 into the horizontal pixels (Text8) and press CALCOLA.
+click_at 152 129
+xdotool key --window "$window" ctrl+a
+xdotool type --window "$window" --delay 20 "5184"
+click_at 268 156
+result=$(read_field 240 217)
+[ "$result" = "55" ] || fail "horizontal result is '$result', not 55"
+
+# Cm -> Pix: its tab, then CALCOLA with the initial texts, grouped the Italian way.
+click_at 156 59
+click_at 268 164
+result=$(read_field 240 225)
+[ "$result" = "1.701" ] || fail "horizontal pixels are '$result', not 1.701"
+
+"$close_window" "$window"
+status=0
+timeout 10 tail --pid="$program_pid" -f /dev/null || fail "the program did not end when its window closed"
+wait "$program_pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "PASS: typed, computed, read the result and closed the window (exit status 0)"

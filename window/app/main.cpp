@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#include "platform/gui/startprogram.h"
+#include "window/form1.h"
+
+int main(int argc, char** argv)
+{
+    return platform::runProgram<Form1>(argc, argv);
+}
