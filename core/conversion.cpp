@@ -5,11 +5,9 @@
 #include "platform/formatnumber.h"
 #include "platform/val.h"
 
-namespace core
-{
+namespace core {
 
-namespace
-{
+namespace {
 
 using Conversion = double (*)(double, double);
 

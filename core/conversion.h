@@ -5,15 +5,13 @@
 
 #include <QString>
 
-namespace core
-{
+namespace core {
 
 inline constexpr double CmPerInch = 2.54;
 
 // A request whose arithmetic cannot give a finite double: a zero resolution in Pix -> Cm,
 // or a number too large. No result text comes with it.
-class ConversionFailure : public platform::RuntimeError
-{
+class ConversionFailure : public platform::RuntimeError {
 public:
     using RuntimeError::RuntimeError;
 };

@@ -5,8 +5,7 @@
 
 #include <cmath>
 
-namespace platform
-{
+namespace platform {
 
 double Multiply(double a, double b)
 {

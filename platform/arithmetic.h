@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-namespace platform
-{
+namespace platform {
 
 // The IEEE product of two doubles; throws RuntimeError(Overflow) when it is not finite.
 double Multiply(double a, double b);

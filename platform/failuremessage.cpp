@@ -5,8 +5,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace platform
-{
+namespace platform {
 
 QString failureMessage(const RuntimeError& error)
 {

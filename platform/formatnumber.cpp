@@ -9,11 +9,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace platform
-{
+namespace platform {
 
-namespace
-{
+namespace {
 
 // Whether a group separator goes before the digit that starts the last `digitsToTheRight`.
 bool startsGroup(int digitsToTheRight, const RegionalSettings& settings)

@@ -3,8 +3,7 @@
 
 #include <QString>
 
-namespace platform
-{
+namespace platform {
 
 struct RegionalSettings;
 

@@ -4,11 +4,9 @@
 #include <QStringList>
 #include <optional>
 
-namespace platform
-{
+namespace platform {
 
-namespace
-{
+namespace {
 
 constexpr int longestRepunit = 19; // the most ones that fit in a quint64
 

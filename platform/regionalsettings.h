@@ -5,8 +5,7 @@
 #include <QLocale>
 #include <QString>
 
-namespace platform
-{
+namespace platform {
 
 // How the user's regional settings write numbers: the separators, the signs and the
 // sizes of the digit groups, all taken from the locale's own data.

@@ -3,20 +3,17 @@
 
 #include <exception>
 
-namespace platform
-{
+namespace platform {
 
 // A run-time error of a number operation. It ends the event procedure that caused it;
 // the event dispatcher catches it and tells the user.
-class RuntimeError : public std::exception
-{
+class RuntimeError : public std::exception {
 public:
     enum class Kind { Overflow, DivisionByZero };
 
     explicit RuntimeError(Kind kind) noexcept
         : m_kind(kind)
-    {
-    }
+    { }
 
     Kind kind() const noexcept { return m_kind; }
 

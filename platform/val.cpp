@@ -15,11 +15,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace platform
-{
+namespace platform {
 
-namespace
-{
+namespace {
 
 bool isBlank(QChar c)
 {

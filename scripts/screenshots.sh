@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Makes the README's screenshots: the window on each tab, on a virtual X display, after the
-# default request of that tab, under Italian regional settings.
+# Makes the README's screenshots on a virtual X display, under Italian regional settings: the
+# window on each tab after its default request, and the first tab at twice the scale.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,20 +10,30 @@ source scripts/xvfb-lib.sh
 start_virtual_display
 mkdir -p docs
 
-LC_ALL=it_IT.UTF-8 build/release/bin/convertitore-pixel-cm &
-program_pid=$!
-window=$(timeout 30 bash -c "source scripts/xvfb-lib.sh; wait_for_window 'CONVERTITORE PIXEL CM PER STAMPE'")
+# Starts the program at a scale factor and leaves its window id in $window.
+start_program() {
+    QT_SCALE_FACTOR=$1 LC_ALL=it_IT.UTF-8 build/release/bin/convertitore-pixel-cm &
+    program_pid=$!
+    scale=$1
+    window=$(timeout 30 bash -c "source scripts/xvfb-lib.sh; wait_for_window 'CONVERTITORE PIXEL CM PER STAMPE'")
+}
 
+# Clicks at logical window coordinates.
 click_at() {
-    xdotool mousemove --window "$window" "$1" "$2" click 1
+    xdotool mousemove --window "$window" $(($1 * scale)) $(($2 * scale)) click 1
     sleep 0.3
 }
 
+start_program 1
 click_at 268 156 # CALCOLA on Pix -> Cm
 screenshot_window "$window" docs/pix-to-cm.png
 click_at 156 59 # the Cm -> Pix tab
 click_at 268 164 # its CALCOLA
 screenshot_window "$window" docs/cm-to-pix.png
-
 kill "$program_pid"
-echo "Saved docs/pix-to-cm.png and docs/cm-to-pix.png"
+
+start_program 2
+click_at 268 156
+screenshot_window "$window" docs/pix-to-cm@2x.png
+kill "$program_pid"
+echo "Saved docs/pix-to-cm.png, docs/cm-to-pix.png and docs/pix-to-cm@2x.png"

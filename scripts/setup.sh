@@ -13,6 +13,8 @@ packages=(
     libqt6widgets6 fonts-dejavu-core
     # tests on a virtual X display with real input events
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
+    # desktop integration and packaging checks
+    desktop-file-utils appstream lintian dpkg-dev file binutils-mingw-w64-x86-64
 )
 
 missing=()

@@ -27,7 +27,8 @@ inline std::unique_ptr<Form1> startForm(const QByteArray& locale = "it_IT")
     return form;
 }
 
-template<class Widget = QWidget> Widget* find(const QWidget& form, const QString& name)
+template<class Widget = QWidget>
+Widget* find(const QWidget& form, const QString& name)
 {
     auto* widget = form.findChild<Widget*>(name);
     if (!widget)

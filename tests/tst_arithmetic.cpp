@@ -11,8 +11,7 @@ using Kind = platform::RuntimeError::Kind;
 
 Q_DECLARE_METATYPE(Kind)
 
-class TestArithmetic : public QObject
-{
+class TestArithmetic : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -23,8 +22,7 @@ private Q_SLOTS:
     void failureMessages();
 };
 
-namespace
-{
+namespace {
 enum class Operation { Multiply, Divide };
 
 double apply(Operation operation, double a, double b)

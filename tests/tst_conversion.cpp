@@ -7,8 +7,7 @@ using Kind = platform::RuntimeError::Kind;
 
 Q_DECLARE_METATYPE(Kind)
 
-namespace
-{
+namespace {
 enum class Direction { CmToPix, PixToCm };
 
 core::ResultTexts run(Direction direction, const QString& h, const QString& v, const QString& d)
@@ -20,8 +19,7 @@ core::ResultTexts run(Direction direction, const QString& h, const QString& v, c
 
 Q_DECLARE_METATYPE(Direction)
 
-class TestConversion : public QObject
-{
+class TestConversion : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:

@@ -5,8 +5,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace
-{
+namespace {
 
 const QStringList allFields { u"Text1"_s, u"Text2"_s, u"Combo1"_s, u"Text3"_s, u"Text4"_s,
     u"Text8"_s, u"Text7"_s, u"Combo2"_s, u"Text6"_s, u"Text5"_s };
@@ -43,8 +42,7 @@ const QStringList dpiChoices { u"72"_s, u"90"_s, u"150"_s, u"240"_s, u"300"_s };
 
 } // namespace
 
-class TestForm1Behaviour : public QObject
-{
+class TestForm1Behaviour : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:

@@ -12,8 +12,7 @@ static QRect cursorRect(const QLineEdit* edit)
     return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
 }
 
-class TestForm1Layout : public QObject
-{
+class TestForm1Layout : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -21,6 +20,7 @@ private Q_SLOTS:
     void cleanup() { m_form.reset(); }
 
     void window();
+    void deviceSize();
     void initialTexts_data();
     void initialTexts();
     void geometry_data();
@@ -58,6 +58,18 @@ void TestForm1Layout::window()
         QVERIFY(!button->isDefault());
         QVERIFY(!button->autoDefault());
     }
+}
+
+// Run once as it is and once with QT_SCALE_FACTOR=2: the layout is in logical pixels, and the
+// window's pixels grow with the scale.
+void TestForm1Layout::deviceSize()
+{
+    const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+        ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+        : 1.0;
+    QCOMPARE(m_form->devicePixelRatioF(), scale);
+    QCOMPARE(m_form->grab().size(), QSize(564, 380) * scale);
+    QCOMPARE(m_form->size(), QSize(564, 380));
 }
 
 void TestForm1Layout::initialTexts_data()

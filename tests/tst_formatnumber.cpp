@@ -9,8 +9,7 @@
 using namespace Qt::Literals::StringLiterals;
 using platform::FormatNumber;
 
-class TestFormatNumber : public QObject
-{
+class TestFormatNumber : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:

@@ -11,8 +11,7 @@
 using namespace Qt::Literals::StringLiterals;
 using platform::Val;
 
-class TestVal : public QObject
-{
+class TestVal : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:

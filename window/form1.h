@@ -6,8 +6,7 @@
 struct FieldMapping;
 
 // The program's one window and its three event procedures.
-class Form1 : public platform::FormWindow
-{
+class Form1 : public platform::FormWindow {
     Q_OBJECT
 
 public:

@@ -4,8 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-namespace platform
-{
+namespace platform {
 
 QString controlText(const QWidget* control)
 {

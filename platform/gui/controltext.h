@@ -5,8 +5,7 @@
 
 class QWidget;
 
-namespace platform
-{
+namespace platform {
 
 // The whole text of a text box, or the edit text of a combo box.
 QString controlText(const QWidget* control);

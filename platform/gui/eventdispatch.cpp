@@ -8,11 +8,9 @@
 #include <QWidget>
 #include <exception>
 
-namespace platform
-{
+namespace platform {
 
-namespace
-{
+namespace {
 
 void reportFailure(QWidget* window, const QString& message)
 {

@@ -5,8 +5,7 @@
 
 class QWidget;
 
-namespace platform
-{
+namespace platform {
 
 // Runs one event procedure to completion. A failure it raises ends the procedure where it
 // stands; the user is told in a warning box over `window`, and the program goes on.

@@ -7,8 +7,7 @@
 
 #include <QAbstractButton>
 
-namespace platform
-{
+namespace platform {
 
 FormWindow::FormWindow(const WindowDescription& description, QWidget* parent)
     : QWidget(parent)

@@ -7,15 +7,13 @@
 #include <QWidget>
 #include <functional>
 
-namespace platform
-{
+namespace platform {
 
 struct WindowDescription;
 
 // A top-level window built from its description, whose controls the event procedures reach
 // by name. It raises its load event once, before it is first shown.
-class FormWindow : public QWidget
-{
+class FormWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -28,7 +26,8 @@ public:
 
     // Runs `procedure` whenever the button is clicked; a run-time error it raises is reported
     // to the user and ends only that procedure.
-    template<class Form> void bindClick(QStringView button, void (Form::*procedure)())
+    template<class Form>
+    void bindClick(QStringView button, void (Form::*procedure)())
     {
         bindClick(button, [form = static_cast<Form*>(this), procedure] { (form->*procedure)(); });
     }

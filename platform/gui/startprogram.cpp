@@ -7,11 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace platform
-{
+namespace platform {
 
-namespace
-{
+namespace {
 
 QtMessageHandler defaultHandler = nullptr;
 const char* programName = "";
@@ -42,9 +40,12 @@ void showForm(FormWindow& form)
     form.show();
 }
 
-int runProgram(
-    int& argc, char** argv, const std::function<std::unique_ptr<FormWindow>()>& createForm)
+int runProgram(int& argc, char** argv, const ProgramIdentity& identity,
+    const std::function<std::unique_ptr<FormWindow>()>& createForm)
 {
+    QCoreApplication::setApplicationName(identity.name.toString());
+    QCoreApplication::setApplicationVersion(identity.version.toString());
+    QGuiApplication::setDesktopFileName(identity.desktopFileName.toString());
     programName = argc > 0 ? argv[0] : "convertitore-pixel-cm";
     defaultHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);

@@ -2,12 +2,12 @@
 #include "platform/gui/tabcontrol.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
-namespace platform
-{
+namespace platform {
 
 TabControl::TabControl(QWidget* parent)
     : QWidget(parent)
@@ -79,6 +79,26 @@ bool TabControl::event(QEvent* event)
     if (event->type() == QEvent::LayoutRequest)
         layoutChildren();
     return QWidget::event(event);
+}
+
+void TabControl::keyPressEvent(QKeyEvent* event)
+{
+    int step = 0;
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        const bool backwards = event->modifiers().testFlag(Qt::ShiftModifier);
+        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+            step = backwards || event->key() == Qt::Key_Backtab ? -1 : 1;
+        else if (event->key() == Qt::Key_PageDown)
+            step = 1;
+        else if (event->key() == Qt::Key_PageUp)
+            step = -1;
+    }
+    if (step == 0 || count() < 2) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    setCurrentIndex((currentIndex() + step + count()) % count());
+    m_tabBar->setFocus(Qt::TabFocusReason);
 }
 
 void TabControl::layoutChildren()

@@ -6,14 +6,13 @@
 
 class QTabBar;
 
-namespace platform
-{
+namespace platform {
 
 // A tabbed control whose pages cover its whole area, tab strip included, so that a control
 // placed on a page sits at the same place in the window whatever height the strip has.
-// Only the current page and its controls are visible.
-class TabControl : public QWidget
-{
+// Only the current page and its controls are visible. Ctrl+Tab and Ctrl+PgDown (with Shift,
+// or PgUp, backwards) switch pages from anywhere inside it, as in any tabbed dialog.
+class TabControl : public QWidget {
     Q_OBJECT
 
 public:
@@ -30,6 +29,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showPage(int index);

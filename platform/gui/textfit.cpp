@@ -4,11 +4,9 @@
 #include <QFontMetrics>
 #include <cmath>
 
-namespace platform
-{
+namespace platform {
 
-namespace
-{
+namespace {
 
 bool allFit(const QFont& font, const QList<TextRoom>& texts)
 {

@@ -6,8 +6,7 @@
 #include <QSize>
 #include <QString>
 
-namespace platform
-{
+namespace platform {
 
 // A text and the room its control leaves for it, in logical pixels.
 struct TextRoom {

@@ -23,11 +23,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace platform
-{
+namespace platform {
 
-namespace
-{
+namespace {
 
 // The room QLineEdit keeps between its frame and its text, on each side.
 constexpr int lineEditHorizontalMargin = 2;
@@ -164,6 +162,8 @@ QHash<QString, QWidget*> buildWindow(QWidget& window, const WindowDescription& d
     tabControl->setGeometry(toPixels(tabs.geometry));
     for (QStringView caption : tabs.captions)
         tabControl->addPage(caption.toString());
+    for (std::size_t i = 0; i < tabs.spokenCaptions.size(); ++i)
+        tabControl->tabBar()->setAccessibleTabName(int(i), tabs.spokenCaptions[i].toString());
     controls.insert(tabControl->objectName(), tabControl);
 
     std::vector<std::pair<int, QWidget*>> focusable { { tabs.focusOrder, tabControl } };
@@ -182,10 +182,16 @@ QHash<QString, QWidget*> buildWindow(QWidget& window, const WindowDescription& d
             texts.append(
                 { control.text.toString(), textRoom(control, widget, description.controls) });
         }
+        widget->setAccessibleDescription(control.accessibleDescription.toString());
         if (control.kind == ControlKind::Label)
             widget->lower();
         else
             focusable.emplace_back(control.focusOrder, widget);
+    }
+    for (const ControlDescription& control : description.controls) {
+        if (!control.captionOf.isEmpty())
+            qobject_cast<QLabel*>(controls.value(control.name.toString()))
+                ->setBuddy(controls.value(control.captionOf.toString()));
     }
 
     const int tabWidth = tabControl->width() / std::max(1, tabControl->count())

@@ -6,8 +6,7 @@
 
 class QWidget;
 
-namespace platform
-{
+namespace platform {
 
 struct WindowDescription;
 

@@ -4,8 +4,7 @@
 #include <QStringView>
 #include <span>
 
-namespace platform
-{
+namespace platform {
 
 // Positions and sizes in twips: 1/1440 inch, 15 to a logical pixel at 96 dpi.
 inline constexpr int TwipsPerPixel = 15;
@@ -35,6 +34,8 @@ struct ControlDescription {
     TwipsRect geometry;
     QStringView text;
     int focusOrder = 0;
+    QStringView captionOf = {}; // for a label: the control it names, also for screen readers
+    QStringView accessibleDescription = {};
     const FontDescription* font = nullptr; // the window's font when null
 };
 
@@ -42,6 +43,7 @@ struct TabControlDescription {
     QStringView name;
     TwipsRect geometry;
     std::span<const QStringView> captions;
+    std::span<const QStringView> spokenCaptions; // what a screen reader says for each tab
     int initialTab = 0;
     int focusOrder = 0;
 };

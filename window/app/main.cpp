@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/gui/startprogram.h"
+#include "programidentity.h"
 #include "window/form1.h"
 
 int main(int argc, char** argv)
 {
-    return platform::runProgram<Form1>(argc, argv);
+    return platform::runProgram<Form1>(argc, argv, programIdentity);
 }

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the Debian package, checks its contents, dependencies and lintian's verdict, and, as
+# root, installs it, starts the installed program on a virtual display and removes it again.
+set -euo pipefail
+build=$1
+expected=$2
+close_window=$3
+here=$(dirname "$0")
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+(cd "$build" && cpack -G DEB -B "$out" >/dev/null)
+deb=$(ls "$out"/*.deb)
+[ "$(basename "$deb")" = "convertitore-pixel-cm_1.0.0.0_amd64.deb" ] || fail "package named $(basename "$deb")"
+
+[ "$(dpkg-deb -f "$deb" Version)" = "1.0.0.0" ] || fail "version $(dpkg-deb -f "$deb" Version)"
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+    grep -q "$library" <<<"$depends" || fail "Depends does not name $library: $depends"
+done
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./usr/||')
+while read -r file; do
+    grep -qx "$file" <<<"$contents" || fail "not in the package: $file"
+done <"$expected"
+echo "Depends: $depends"
+
+echo "lintian:"
+lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v "root privileges" | tee "$out/lintian.txt" || true
+if grep -q '^E:' "$out/lintian.txt"; then
+    fail "lintian reports errors"
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "PASS: package checked (not root: not installed)"
+    exit 0
+fi
+if dpkg-query -W -f='${db:Status-Status}' convertitore-pixel-cm 2>/dev/null | grep -qx installed; then
+    echo "PASS: package checked (already installed here: left alone)"
+    exit 0
+fi
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
+remove() { DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq convertitore-pixel-cm >/dev/null; }
+trap 'remove; rm -rf "$out"' EXIT
+
+source "$here/../../scripts/xvfb-lib.sh"
+start_virtual_display
+trap 'kill "$XVFB_PID" 2>/dev/null || true; remove; rm -rf "$out"' EXIT
+env -u QT_QPA_PLATFORM /usr/bin/convertitore-pixel-cm &
+program_pid=$!
+window=$(timeout 30 bash -c "source '$here/../../scripts/xvfb-lib.sh'; wait_for_window 'CONVERTITORE PIXEL CM PER STAMPE'") \
+    || fail "the installed program showed no window"
+"$close_window" "$window"
+wait "$program_pid" || fail "the installed program ended with status $?"
+echo "PASS: package built, checked, installed, started, closed and removed"
