@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform/val.h"
 
+#include "platform/nearestdouble.h"
 #include "platform/regionalsettings.h"
 #include "platform/runtimeerror.h"
 
 #include <QStringView>
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
@@ -29,11 +29,18 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-// Correctly rounded, whatever LC_NUMERIC the process runs under.
-double parseCLocale(const std::string& ascii)
+// An integer written in hexadecimal, correctly rounded; more significant digits than any
+// double holds are an overflow.
+double hexadecimalToDouble(const std::string& hexDigits)
 {
+    constexpr std::size_t mostSignificantDigits = 1024 / 4;
+    const std::size_t first = hexDigits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0.0;
+    if (hexDigits.size() - first > mostSignificantDigits)
+        throw RuntimeError(RuntimeError::Kind::Overflow);
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    const double value = strtod_l(ascii.c_str(), nullptr, cLocale);
+    const double value = strtod_l(("0x" + hexDigits.substr(first)).c_str(), nullptr, cLocale);
     if (std::isinf(value))
         throw RuntimeError(RuntimeError::Kind::Overflow);
     return value;
@@ -107,7 +114,7 @@ std::optional<double> readRegional(QStringView text, const RegionalSettings& set
     }
     if (pos != text.size())
         return std::nullopt;
-    return parseCLocale(ascii);
+    return nearestDouble(ascii);
 }
 
 std::string octalToHex(const std::string& octal)
@@ -143,7 +150,7 @@ double readRadixInteger(QStringView digitsText, int radix)
     }
     if (digits.empty())
         return 0.0;
-    return parseCLocale("0x" + (radix == 16 ? digits : octalToHex(digits)));
+    return hexadecimalToDouble(radix == 16 ? digits : octalToHex(digits));
 }
 
 double readClassic(QStringView text)
@@ -181,7 +188,7 @@ double readClassic(QStringView text)
                 ascii += exponent;
         }
     }
-    return parseCLocale(ascii);
+    return nearestDouble(ascii);
 }
 
 } // namespace

@@ -15,6 +15,8 @@ packages=(
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
     # desktop integration and packaging checks
     desktop-file-utils appstream lintian dpkg-dev file binutils-mingw-w64-x86-64
+    # sanitizers, fuzzing, memcheck and benchmarks
+    clang libclang-rt-14-dev valgrind libbenchmark-dev libxcb1-dev libxcb-damage0-dev
 )
 
 missing=()

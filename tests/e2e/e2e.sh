@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The real program on its own virtual X display, driven by real X input events.
+# The real program on its own virtual X display, driven by real X input events, in one of
+# the environments a user may start it from.
 set -euo pipefail
 program=$1
 close_window=$2
+scenario=$3
 source "$(dirname "$0")/../../scripts/xvfb-lib.sh"
 
 fail() {
@@ -12,10 +14,30 @@ fail() {
 }
 
 start_virtual_display
-export LC_ALL=it_IT.UTF-8 LANG=it_IT.UTF-8
-unset QT_QPA_PLATFORM
+# The program's own environment; this shell keeps its locale.
+environment=(-u QT_QPA_PLATFORM -u LC_ALL -u LC_NUMERIC -u LANG)
+case "$scenario" in
+italian)
+    environment+=(LC_ALL=it_IT.UTF-8)
+    grouped=1.701
+    ;;
+unknown-locale)
+    environment+=(LANG=xx_YY.UTF-8)
+    grouped=1701
+    ;;
+no-locale)
+    grouped=1701
+    ;;
+read-only-home)
+    # Nothing can be created below a regular file, not even by root.
+    environment+=(-u XDG_RUNTIME_DIR -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME
+        LC_ALL=it_IT.UTF-8 HOME=/proc/version/home)
+    grouped=1.701
+    ;;
+*) fail "unknown scenario $scenario" ;;
+esac
 
-"$program" &
+env "${environment[@]}" "$program" &
 program_pid=$!
 window=$(timeout 30 bash -c "source '$(dirname "$0")/../../scripts/xvfb-lib.sh'; wait_for_window 'CONVERTITORE PIXEL CM PER STAMPE'") \
     || fail "no window with the program's caption"
@@ -46,15 +68,15 @@ click_at 268 156
 result=$(read_field 240 217)
 [ "$result" = "55" ] || fail "horizontal result is '$result', not 55"
 
-# Cm -> Pix: its tab, then CALCOLA with the initial texts, grouped the Italian way.
+# Cm -> Pix: its tab, then CALCOLA with the initial texts, grouped as the settings say.
 click_at 156 59
 click_at 268 164
 result=$(read_field 240 225)
-[ "$result" = "1.701" ] || fail "horizontal pixels are '$result', not 1.701"
+[ "$result" = "$grouped" ] || fail "horizontal pixels are '$result', not $grouped"
 
 "$close_window" "$window"
 status=0
 timeout 10 tail --pid="$program_pid" -f /dev/null || fail "the program did not end when its window closed"
 wait "$program_pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "PASS: typed, computed, read the result and closed the window (exit status 0)"
+echo "PASS ($scenario): typed, computed, read the result and closed the window (exit status 0)"

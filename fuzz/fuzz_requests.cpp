@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: MIT
+// Splits arbitrary bytes into the three texts of a request and runs both directions, checking
+// what must hold whatever the user types.
+//
+// Byte 0 chooses the regional settings (low bits) and how the rest is decoded: as UTF-8, or,
+// with the high bit set, as raw UTF-16 code units (lone surrogates included). The texts are
+// separated by 0xFF bytes, or by U+FFFF units.
+#include "core/conversion.h"
+#include "platform/regionalsettings.h"
+#include "platform/val.h"
+
+#include <QString>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const std::array<platform::RegionalSettings, 6>& allSettings()
+{
+    static const std::array<platform::RegionalSettings, 6> settings {
+        platform::RegionalSettings::fromLocaleName("it_IT"),
+        platform::RegionalSettings::fromLocaleName("en_US"),
+        platform::RegionalSettings::fromLocaleName("C"),
+        platform::RegionalSettings::fromLocaleName("de_CH"),
+        platform::RegionalSettings::fromLocaleName("en_IN"),
+        platform::RegionalSettings::fromLocaleName("fr_FR"),
+    };
+    return settings;
+}
+
+[[noreturn]] void violated(const char* what, const QString& detail)
+{
+    std::fprintf(stderr, "invariant violated: %s: %s\n", what, qUtf8Printable(detail));
+    std::abort();
+}
+
+std::array<QString, 3> splitTexts(const std::uint8_t* data, std::size_t size, bool utf16)
+{
+    std::array<QString, 3> texts;
+    std::size_t field = 0;
+    if (utf16) {
+        for (std::size_t i = 0; i + 1 < size && field < texts.size(); i += 2) {
+            const char16_t unit = char16_t(data[i] | (data[i + 1] << 8));
+            if (unit == 0xFFFF)
+                ++field;
+            else
+                texts[field].append(QChar(unit));
+        }
+        return texts;
+    }
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= size && field < texts.size(); ++i) {
+        if (i == size || data[i] == 0xFF) {
+            texts[field++] = QString::fromUtf8(
+                reinterpret_cast<const char*>(data + start), qsizetype(i - start));
+            start = i + 1;
+        }
+    }
+    return texts;
+}
+
+// A result is a whole number in the regional format: the minus sign, ASCII digits and the
+// group separator; never "-0", "inf" or "nan"; and it reads back as the rounded value.
+void checkResult(const QString& text, double value, const platform::RegionalSettings& settings)
+{
+    QString digits = text;
+    const bool negative = digits.startsWith(settings.minusSign);
+    if (negative)
+        digits.remove(0, settings.minusSign.size());
+    if (!settings.groupSeparator.isEmpty())
+        digits.remove(settings.groupSeparator);
+    if (digits.isEmpty())
+        violated("empty result", text);
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            violated("not a whole number", text);
+    }
+    if (digits.size() > 1 && digits.front() == u'0')
+        violated("leading zero", text);
+    if (negative && digits == u"0")
+        violated("negative zero", text);
+    if (platform::Val(text, settings) != std::round(value))
+        violated("does not read back as its value", text);
+}
+
+bool readsAsZero(const QString& text, const platform::RegionalSettings& settings)
+{
+    try {
+        return platform::Val(text, settings) == 0.0;
+    } catch (const platform::RuntimeError&) {
+        return false;
+    }
+}
+
+using Request = core::ResultTexts (*)(const QString&, const QString&, const QString&);
+
+// The request against the same arithmetic done here, step by step.
+void checkDirection(Request request, double (*expected)(double, double),
+    const std::array<QString, 3>& texts, const platform::RegionalSettings& settings, bool mustFail,
+    bool mustSucceed)
+{
+    double horizontal = 0;
+    double vertical = 0;
+    bool computable = true;
+    try {
+        const double h = platform::Val(texts[0], settings);
+        const double v = platform::Val(texts[1], settings);
+        const double d = platform::Val(texts[2], settings);
+        horizontal = expected(h, d);
+        vertical = expected(v, d);
+        computable = std::isfinite(horizontal) && std::isfinite(vertical);
+    } catch (const platform::RuntimeError&) {
+        computable = false;
+    }
+
+    try {
+        const core::ResultTexts results = request(texts[0], texts[1], texts[2]);
+        if (mustFail || !computable)
+            violated("a request that cannot be computed gave results", results.horizontal);
+        checkResult(results.horizontal, horizontal, settings);
+        checkResult(results.vertical, vertical, settings);
+    } catch (const core::ConversionFailure&) {
+        if (mustSucceed || computable)
+            violated("a request that can be computed failed",
+                texts[0] + u'|' + texts[1] + u'|' + texts[2]);
+    }
+}
+
+bool readsBelow(const QString& text, const platform::RegionalSettings& settings, double limit)
+{
+    try {
+        return std::fabs(platform::Val(text, settings)) < limit;
+    } catch (const platform::RuntimeError&) {
+        return false;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const platform::RegionalSettings& settings
+        = allSettings()[(data[0] & 0x7F) % allSettings().size()];
+    platform::setCurrentRegionalSettings(settings);
+    const std::array<QString, 3> texts = splitTexts(data + 1, size - 1, data[0] & 0x80);
+
+    const bool small = readsBelow(texts[0], settings, 1e150)
+        && readsBelow(texts[1], settings, 1e150) && readsBelow(texts[2], settings, 1e150);
+    checkDirection(
+        core::CmToPixRequest, [](double x, double d) { return x / 2.54 * d; }, texts, settings,
+        false, small);
+    checkDirection(
+        core::PixToCmRequest, [](double x, double d) { return d == 0.0 ? NAN : x * 2.54 / d; },
+        texts, settings, readsAsZero(texts[2], settings), false);
+    return 0;
+}
