@@ -3,8 +3,8 @@
 
 #include "platform/runtimeerror.h"
 
+#include <array>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
@@ -21,75 +21,74 @@ constexpr std::size_t keptDigits = 800;
 constexpr std::int64_t overflowMagnitude = 310;
 constexpr std::int64_t underflowMagnitude = -330;
 
-constexpr std::int64_t exponentLimit = 1'000'000'000;
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+// Up to 15 digits are an exact double, and so is every power of ten up to 10^22: one
+// multiplication or division of the two is then correctly rounded.
+constexpr std::size_t exactDigits = 15;
+constexpr std::array<double, 23> exactPowersOfTen { 1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
+                                                    1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17,
+                                                    1e18, 1e19, 1e20, 1e21, 1e22 };
 
 double strtodInCLocale(const std::string& text)
 {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return strtod_l(text.c_str(), nullptr, cLocale);
+    const double value = strtod_l(text.c_str(), nullptr, cLocale);
+    if (std::isinf(value))
+        throw RuntimeError(RuntimeError::Kind::Overflow);
+    return value;
 }
 
 } // namespace
 
-double nearestDouble(std::string_view text)
+double nearestDouble(bool negative, std::string_view digits, std::int64_t exponent)
 {
-    std::size_t pos = 0;
-    const bool negative = pos < text.size() && text[pos] == '-';
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
-        ++pos;
-
-    // The value is digits × 10^exponent.
-    std::string digits;
-    std::int64_t exponent = 0;
-    bool fraction = false;
-    for (; pos < text.size() && (isDigit(text[pos]) || (text[pos] == '.' && !fraction)); ++pos) {
-        if (text[pos] == '.') {
-            fraction = true;
-        } else {
-            if (fraction)
-                --exponent;
-            if (!digits.empty() || text[pos] != '0')
-                digits.push_back(text[pos]);
-        }
-    }
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
-        const bool negativeExponent = pos < text.size() && text[pos] == '-';
-        if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
-            ++pos;
-        std::int64_t written = 0;
-        for (; pos < text.size() && isDigit(text[pos]); ++pos)
-            written = std::min(exponentLimit, written * 10 + (text[pos] - '0'));
-        exponent += negativeExponent ? -written : written;
-    }
-
-    const std::size_t significant = digits.find_last_not_of('0');
-    if (significant == std::string::npos)
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos)
         return negative ? -0.0 : 0.0;
-    exponent += std::int64_t(digits.size() - 1 - significant);
-    digits.resize(significant + 1);
+    const std::size_t last = digits.find_last_not_of('0');
+    exponent += std::int64_t(digits.size() - 1 - last);
+    digits = digits.substr(first, last - first + 1);
 
     const std::int64_t magnitude = exponent + std::int64_t(digits.size());
     if (magnitude > overflowMagnitude)
         throw RuntimeError(RuntimeError::Kind::Overflow);
     if (magnitude < underflowMagnitude)
         return negative ? -0.0 : 0.0;
-    if (digits.size() > keptDigits) {
-        exponent += std::int64_t(digits.size() - keptDigits - 1);
-        digits.resize(keptDigits);
-        digits.push_back('1');
+
+    if (digits.size() <= exactDigits && exponent >= -22 && exponent <= 22) {
+        double whole = 0;
+        for (char digit : digits)
+            whole = whole * 10 + (digit - '0');
+        const double power = exactPowersOfTen[std::size_t(std::abs(exponent))];
+        const double value = exponent < 0 ? whole / power : whole * power;
+        return negative ? -value : value;
     }
 
-    const double value
-        = strtodInCLocale((negative ? "-" : "") + digits + 'e' + std::to_string(exponent));
-    if (std::isinf(value))
+    std::string text;
+    text.reserve(keptDigits + 24);
+    if (negative)
+        text.push_back('-');
+    if (digits.size() > keptDigits) {
+        exponent += std::int64_t(digits.size() - keptDigits - 1);
+        text.append(digits.substr(0, keptDigits));
+        text.push_back('1');
+    } else {
+        text.append(digits);
+    }
+    text.push_back('e');
+    text.append(std::to_string(exponent));
+    return strtodInCLocale(text);
+}
+
+double nearestDoubleOfHexadecimal(std::string_view digits)
+{
+    constexpr std::size_t mostSignificantDigits = 1024 / 4;
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos)
+        return 0.0;
+    if (digits.size() - first > mostSignificantDigits)
         throw RuntimeError(RuntimeError::Kind::Overflow);
-    return value;
+    return strtodInCLocale("0x" + std::string(digits.substr(first)));
 }
 
 } // namespace platform

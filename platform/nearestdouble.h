@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace platform {
 
-// The correctly rounded double of a plain decimal text: an optional sign, digits with at most
-// one ".", and an optional exponent ("e", a sign, digits). Whatever the process's locale, and
-// in time bounded by the length of the text however many digits it has. Values below the
-// smallest double are zero. Throws RuntimeError(Overflow) beyond the largest double.
-double nearestDouble(std::string_view text);
+// The correctly rounded double of ±digits × 10^exponent, whatever the process's locale, in
+// time bounded by the number of digits however many there are. Values below the smallest
+// double are zero. Throws RuntimeError(Overflow) beyond the largest double.
+double nearestDouble(bool negative, std::string_view digits, std::int64_t exponent);
+
+// The same for a whole number written in hexadecimal digits.
+double nearestDoubleOfHexadecimal(std::string_view digits);
 
 } // namespace platform

@@ -3,15 +3,11 @@
 
 #include "platform/nearestdouble.h"
 #include "platform/regionalsettings.h"
-#include "platform/runtimeerror.h"
+#include "platform/textreader.h"
 
-#include <QStringView>
-#include <cmath>
-#include <cstdlib>
-#include <locale.h>
+#include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,196 +15,156 @@ namespace platform {
 
 namespace {
 
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
-}
-
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-// An integer written in hexadecimal, correctly rounded; more significant digits than any
-// double holds are an overflow.
-double hexadecimalToDouble(const std::string& hexDigits)
-{
-    constexpr std::size_t mostSignificantDigits = 1024 / 4;
-    const std::size_t first = hexDigits.find_first_not_of('0');
-    if (first == std::string::npos)
-        return 0.0;
-    if (hexDigits.size() - first > mostSignificantDigits)
-        throw RuntimeError(RuntimeError::Kind::Overflow);
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    const double value = strtod_l(("0x" + hexDigits.substr(first)).c_str(), nullptr, cLocale);
-    if (std::isinf(value))
-        throw RuntimeError(RuntimeError::Kind::Overflow);
-    return value;
-}
-
-// Reads digits at `pos` into `out`; returns how many there were.
-qsizetype takeDigits(QStringView text, qsizetype& pos, std::string& out)
-{
-    const qsizetype start = pos;
-    while (pos < text.size() && isDigit(text[pos]))
-        out.push_back(char(text[pos++].unicode()));
-    return pos - start;
-}
-
-bool takePrefix(QStringView text, qsizetype& pos, const QString& prefix)
-{
-    if (prefix.isEmpty() || !text.sliced(pos).startsWith(prefix))
-        return false;
-    pos += prefix.size();
-    return true;
-}
-
-// The integer part as the settings group it: the leading group has no leading zero, the
-// others have exactly the sizes the settings give.
-bool takeGroupedInteger(
-    QStringView text, qsizetype& pos, const RegionalSettings& settings, std::string& out)
-{
+// A decimal number as read: ±digits × 10^exponent.
+struct Decimal {
+    bool negative = false;
     std::string digits;
-    std::vector<qsizetype> groups;
-    qsizetype at = pos;
-    for (;;) {
-        const qsizetype size = takeDigits(text, at, digits);
-        if (size == 0)
-            return false;
-        groups.push_back(size);
-        if (!takePrefix(text, at, settings.groupSeparator))
-            break;
+    std::int64_t exponent = 0;
+
+    double value() const { return nearestDouble(negative, digits, exponent); }
+};
+
+// The integer part as the settings write it: digits, or groups between group separators of
+// exactly the sizes the settings give, the leading one without a leading zero. A grouping
+// the settings would not write leaves the reader after the first run of digits.
+bool takeRegionalInteger(TextReader& reader, const RegionalSettings& settings, std::string& digits)
+{
+    const std::size_t start = digits.size();
+    const std::size_t leading = reader.takeDigits(digits);
+    if (leading == 0)
+        return false;
+    if (!settings.groupsDigits())
+        return true;
+
+    TextReader grouped = reader;
+    std::size_t groups = 1;
+    std::size_t lastGroup = 0;
+    bool wellPlaced
+        = digits[start] != '0' && leading <= std::size_t(settings.higherGroupSize);
+    while (grouped.take(settings.groupSeparator)) {
+        const std::size_t size = grouped.takeDigits(digits);
+        if (size == 0 || (groups > 1 && lastGroup != std::size_t(settings.higherGroupSize)))
+            wellPlaced = false;
+        lastGroup = size;
+        ++groups;
     }
-    if (groups.size() < 2 || digits.front() == '0'
-        || qsizetype(digits.size()) < settings.minimumGroupedDigits)
-        return false;
-    if (groups.back() != settings.leastGroupSize)
-        return false;
-    for (std::size_t i = 1; i + 1 < groups.size(); ++i) {
-        if (groups[i] != settings.higherGroupSize)
-            return false;
-    }
-    if (groups.front() > settings.higherGroupSize)
-        return false;
-    out += digits;
-    pos = at;
+    wellPlaced = wellPlaced && lastGroup == std::size_t(settings.leastGroupSize)
+        && digits.size() - start >= std::size_t(settings.minimumGroupedDigits);
+    if (groups > 1 && wellPlaced)
+        reader = grouped;
+    else
+        digits.resize(start + leading);
     return true;
 }
 
 std::optional<double> readRegional(QStringView text, const RegionalSettings& settings)
 {
-    std::string ascii;
-    qsizetype pos = 0;
-    if (takePrefix(text, pos, settings.minusSign) || takePrefix(text, pos, u"-"_s))
-        ascii.push_back('-');
-    else if (!takePrefix(text, pos, settings.plusSign))
-        takePrefix(text, pos, u"+"_s);
+    TextReader reader(text);
+    Decimal number;
+    if (reader.take(settings.minusSign) || reader.take(u'-'))
+        number.negative = true;
+    else if (!reader.take(settings.plusSign))
+        reader.take(u'+');
 
-    if (!(settings.groupsDigits() && takeGroupedInteger(text, pos, settings, ascii))
-        && takeDigits(text, pos, ascii) == 0)
+    if (!takeRegionalInteger(reader, settings, number.digits))
         return std::nullopt;
-    if (takePrefix(text, pos, settings.decimalSeparator)) {
-        ascii.push_back('.');
-        if (takeDigits(text, pos, ascii) == 0)
+    if (reader.take(settings.decimalSeparator)) {
+        const std::size_t fraction = reader.takeDigits(number.digits);
+        if (fraction == 0)
             return std::nullopt;
+        number.exponent -= std::int64_t(fraction);
     }
-    if (pos != text.size())
+    if (!reader.atEnd())
         return std::nullopt;
-    return nearestDouble(ascii);
-}
-
-std::string octalToHex(const std::string& octal)
-{
-    std::string bits;
-    for (char digit : octal) {
-        const int value = digit - '0';
-        bits += char('0' + ((value >> 2) & 1));
-        bits += char('0' + ((value >> 1) & 1));
-        bits += char('0' + (value & 1));
-    }
-    bits.insert(0, (4 - bits.size() % 4) % 4, '0');
-    std::string hex;
-    for (std::size_t i = 0; i < bits.size(); i += 4)
-        hex += "0123456789abcdef"[std::stoi(bits.substr(i, 4), nullptr, 2)];
-    return hex;
+    return number.value();
 }
 
 bool isRadixDigit(QChar c, int radix)
 {
     if (radix == 8)
         return c >= u'0' && c <= u'7';
-    return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
 }
 
-double readRadixInteger(QStringView digitsText, int radix)
+std::string octalToHexadecimal(const std::string& octal)
+{
+    std::string bits;
+    for (char digit : octal) {
+        const int value = digit - '0';
+        for (int bit = 2; bit >= 0; --bit)
+            bits.push_back(char('0' + ((value >> bit) & 1)));
+    }
+    bits.insert(0, (4 - bits.size() % 4) % 4, '0');
+    std::string hexadecimal;
+    for (std::size_t i = 0; i < bits.size(); i += 4)
+        hexadecimal.push_back("0123456789abcdef"[std::stoi(bits.substr(i, 4), nullptr, 2)]);
+    return hexadecimal;
+}
+
+double readRadixInteger(TextReader& reader, int radix)
 {
     std::string digits;
-    for (QChar c : digitsText) {
-        if (!isRadixDigit(c, radix))
-            break;
-        digits.push_back(char(c.unicode()));
+    while (isRadixDigit(reader.peek(), radix) && !reader.atEnd()) {
+        digits.push_back(char(reader.peek().unicode()));
+        reader.next();
     }
-    if (digits.empty())
-        return 0.0;
-    return hexadecimalToDouble(radix == 16 ? digits : octalToHex(digits));
+    return nearestDoubleOfHexadecimal(radix == 16 ? digits : octalToHexadecimal(digits));
 }
 
 double readClassic(QStringView text)
 {
-    if (text.size() >= 2 && text[0] == u'&') {
-        if (text[1] == u'H' || text[1] == u'h')
-            return readRadixInteger(text.sliced(2), 16);
-        if (text[1] == u'O' || text[1] == u'o')
-            return readRadixInteger(text.sliced(2), 8);
+    TextReader reader(text);
+    if (reader.take(u'&')) {
+        if (reader.take(u'H') || reader.take(u'h'))
+            return readRadixInteger(reader, 16);
+        if (reader.take(u'O') || reader.take(u'o'))
+            return readRadixInteger(reader, 8);
         return 0.0;
     }
 
-    std::string ascii;
-    qsizetype pos = 0;
-    if (pos < text.size() && (text[pos] == u'-' || text[pos] == u'+'))
-        ascii.push_back(char(text[pos++].unicode()));
-    qsizetype mantissaDigits = takeDigits(text, pos, ascii);
-    if (pos < text.size() && text[pos] == u'.') {
-        ascii.push_back('.');
-        ++pos;
-        mantissaDigits += takeDigits(text, pos, ascii);
+    Decimal number;
+    if (reader.take(u'-'))
+        number.negative = true;
+    else
+        reader.take(u'+');
+    std::size_t mantissa = reader.takeDigits(number.digits);
+    if (reader.take(u'.')) {
+        const std::size_t fraction = reader.takeDigits(number.digits);
+        number.exponent -= std::int64_t(fraction);
+        mantissa += fraction;
     }
-    if (mantissaDigits == 0)
+    if (mantissa == 0)
         return 0.0;
 
-    if (pos < text.size()) {
-        const QChar marker = text[pos].toUpper();
-        if (marker == u'E' || marker == u'D') {
-            qsizetype exponentPos = pos + 1;
-            std::string exponent = "e";
-            if (exponentPos < text.size()
-                && (text[exponentPos] == u'-' || text[exponentPos] == u'+'))
-                exponent.push_back(char(text[exponentPos++].unicode()));
-            if (takeDigits(text, exponentPos, exponent) > 0)
-                ascii += exponent;
+    const QChar marker = reader.peek();
+    if (marker == u'E' || marker == u'e' || marker == u'D' || marker == u'd') {
+        TextReader exponentReader = reader;
+        exponentReader.next();
+        const bool negative = exponentReader.take(u'-');
+        if (!negative)
+            exponentReader.take(u'+');
+        std::string exponentDigits;
+        if (exponentReader.takeDigits(exponentDigits) > 0) {
+            // Past a billion the exponent can only mean overflow or zero.
+            constexpr std::int64_t limit = 1'000'000'000;
+            std::int64_t written = 0;
+            for (char digit : exponentDigits)
+                written = std::min(limit, written * 10 + (digit - '0'));
+            number.exponent += negative ? -written : written;
         }
     }
-    return nearestDouble(ascii);
+    return number.value();
 }
 
 } // namespace
 
 double Val(const QString& text, const RegionalSettings& settings)
 {
-    QString compact;
-    compact.reserve(text.size());
-    for (QChar c : text) {
-        if (!isBlank(c))
-            compact.append(c);
-    }
-    if (const std::optional<double> regional = readRegional(compact, settings))
+    if (const std::optional<double> regional = readRegional(text, settings))
         return *regional;
-    return readClassic(compact);
+    return readClassic(text);
 }
 
-double Val(const QString& text)
-{
-    return Val(text, currentRegionalSettings());
-}
+double Val(const QString& text) { return Val(text, currentRegionalSettings()); }
 
 } // namespace platform

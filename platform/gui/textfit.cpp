@@ -2,6 +2,7 @@
 #include "platform/gui/textfit.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
@@ -23,11 +24,22 @@ bool allFit(const QFont& font, const QList<TextRoom>& texts)
 
 QFont largestFittingFont(const QFont& font, const QList<TextRoom>& texts, qreal smallestPointSize)
 {
-    if (allFit(font, texts) || font.pointSizeF() <= 0)
+    if (font.pointSizeF() <= 0 || allFit(font, texts))
         return font;
+
+    // Text grows about in proportion to the point size: start from the size that proportion
+    // gives, so that only a step or two is measured, each a font loaded.
+    const QFontMetricsF metrics(font);
+    qreal scale = 1.0;
+    for (const TextRoom& text : texts) {
+        const qreal width = metrics.horizontalAdvance(text.text);
+        if (width > 0)
+            scale = std::min(scale, text.room.width() / width);
+        scale = std::min(scale, text.room.height() / metrics.height());
+    }
     QFont candidate = font;
-    for (qreal size = std::floor(font.pointSizeF() * 2 - 1) / 2; size > smallestPointSize;
-         size -= 0.5) {
+    qreal size = std::floor(std::min(font.pointSizeF() * scale, font.pointSizeF() - 0.5) * 2) / 2;
+    for (; size > smallestPointSize; size -= 0.5) {
         candidate.setPointSizeF(size);
         if (allFit(candidate, texts))
             return candidate;

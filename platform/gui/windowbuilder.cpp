@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLabel>
@@ -137,12 +138,16 @@ void placeInFocusOrder(std::vector<std::pair<int, QWidget*>> focusable)
         focusable.front().second->setFocus();
 }
 
+// The folder holds one PNG per size, named by its size ("16.png"); giving Qt the sizes saves
+// it decoding every image at start-up just to learn them.
 QIcon iconFrom(QStringView resourceFolder)
 {
     QIcon icon;
     const QDir folder(resourceFolder.toString());
-    for (const QString& file : folder.entryList({ u"*.png"_s }, QDir::Files))
-        icon.addFile(folder.filePath(file));
+    for (const QString& file : folder.entryList({ u"*.png"_s }, QDir::Files)) {
+        const int size = QFileInfo(file).baseName().toInt();
+        icon.addFile(folder.filePath(file), QSize(size, size));
+    }
     return icon;
 }
 
