@@ -11,7 +11,7 @@ bin=build/bench
 source scripts/xvfb-lib.sh
 start_virtual_display
 runtime=$(mktemp -d)
-export XDG_RUNTIME_DIR=$runtime LC_ALL=it_IT.UTF-8
+export XDG_RUNTIME_DIR=$runtime
 unset QT_QPA_PLATFORM
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -20,9 +20,9 @@ declare -A times memory
 programs=(program baseline baseline_text)
 command_for() {
     case $1 in
-    program) echo "$bin/bin/convertitore-pixel-cm" ;;
-    baseline) echo "$bin/bench/baseline/baseline_window" ;;
-    baseline_text) echo "$bin/bench/baseline/baseline_window --text" ;;
+    program) echo "env LC_ALL=it_IT.UTF-8 $bin/bin/convertitore-pixel-cm" ;;
+    baseline) echo "env LC_ALL=it_IT.UTF-8 $bin/bench/baseline/baseline_window" ;;
+    baseline_text) echo "env LC_ALL=it_IT.UTF-8 $bin/bench/baseline/baseline_window --text" ;;
     esac
 }
 # One warm-up start each, then the three alternate.
@@ -62,5 +62,5 @@ cat <<TABLE
 | click to both results, Cm -> Pix, median / 90th percentile of 1000 (µs) | $(click Command1 2) / $(click Command1 3) | | | < 200 |
 TABLE
 echo
-echo "Machine: $(nproc) cores, $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(uname -sr), Xvfb $(Xvfb -version 2>&1 | grep -m1 -o 'X.Org X Server [0-9.]*' || echo)"
+echo "Machine: $(nproc) cores, $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(uname -sr), Xvfb $(dpkg-query -W -f='${Version}' xvfb), Qt $(dpkg-query -W -f='${Version}' libqt6core6)"
 rm -rf "$runtime"

@@ -8,12 +8,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr int megabyte = 1 << 20;
-constexpr bool underAddressSanitizer =
-#if defined(__SANITIZE_ADDRESS__)
-    true;
-#else
-    false;
-#endif
 const QString tooLarge = u"Impossibile calcolare: il numero è troppo grande."_s;
 } // namespace
 

@@ -151,17 +151,8 @@ QIcon iconFrom(QStringView resourceFolder)
     return icon;
 }
 
-} // namespace
-
-QHash<QString, QWidget*> buildWindow(QWidget& window, const WindowDescription& description)
+TabControl* createTabControl(QWidget& window, const TabControlDescription& tabs)
 {
-    QHash<QString, QWidget*> controls;
-    window.setWindowTitle(description.caption.toString());
-    window.setFixedSize(
-        description.clientWidth / TwipsPerPixel, description.clientHeight / TwipsPerPixel);
-    window.setWindowIcon(iconFrom(description.iconResource));
-
-    const TabControlDescription& tabs = description.tabControl;
     auto* tabControl = new TabControl(&window);
     tabControl->setObjectName(tabs.name.toString());
     tabControl->setGeometry(toPixels(tabs.geometry));
@@ -169,42 +160,66 @@ QHash<QString, QWidget*> buildWindow(QWidget& window, const WindowDescription& d
         tabControl->addPage(caption.toString());
     for (std::size_t i = 0; i < tabs.spokenCaptions.size(); ++i)
         tabControl->tabBar()->setAccessibleTabName(int(i), tabs.spokenCaptions[i].toString());
-    controls.insert(tabControl->objectName(), tabControl);
+    return tabControl;
+}
 
-    std::vector<std::pair<int, QWidget*>> focusable { { tabs.focusOrder, tabControl } };
-    QList<TextRoom> texts;
-    for (const ControlDescription& control : description.controls) {
-        QWidget* parent = control.tab == OnWindow ? &window : tabControl->page(control.tab);
-        QWidget* widget = createControl(control, parent);
-        widget->setObjectName(control.name.toString());
-        widget->setGeometry(toPixels(control.geometry));
-        controls.insert(widget->objectName(), widget);
+// Tabs share the strip's width; each caption must fit its share.
+QList<TextRoom> tabCaptionRooms(const TabControl& tabControl, const TabControlDescription& tabs)
+{
+    const int padding
+        = tabControl.style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabControl.tabBar());
+    const int width = tabControl.width() / std::max(1, tabControl.count()) - 2 * padding;
+    QList<TextRoom> rooms;
+    for (QStringView caption : tabs.captions)
+        rooms.append({ caption.toString(), QSize(width, tabControl.height()) });
+    return rooms;
+}
 
-        if (control.font) {
-            widget->setFont(largestFittingFont(fontFor(*control.font),
-                { { control.text.toString(), textRoom(control, widget, description.controls) } }));
-        } else {
-            texts.append(
-                { control.text.toString(), textRoom(control, widget, description.controls) });
-        }
-        widget->setAccessibleDescription(control.accessibleDescription.toString());
-        if (control.kind == ControlKind::Label)
-            widget->lower();
-        else
-            focusable.emplace_back(control.focusOrder, widget);
-    }
+// Each label names the control it captions, for the keyboard and for screen readers.
+void linkCaptions(const QHash<QString, QWidget*>& controls, const WindowDescription& description)
+{
     for (const ControlDescription& control : description.controls) {
         if (!control.captionOf.isEmpty())
             qobject_cast<QLabel*>(controls.value(control.name.toString()))
                 ->setBuddy(controls.value(control.captionOf.toString()));
     }
+}
 
-    const int tabWidth = tabControl->width() / std::max(1, tabControl->count())
-        - 2
-            * tabControl->style()->pixelMetric(
-                QStyle::PM_TabBarTabHSpace, nullptr, tabControl->tabBar());
-    for (QStringView caption : tabs.captions)
-        texts.append({ caption.toString(), QSize(tabWidth, tabControl->height()) });
+} // namespace
+
+QHash<QString, QWidget*> buildWindow(QWidget& window, const WindowDescription& description)
+{
+    window.setWindowTitle(description.caption.toString());
+    window.setFixedSize(
+        description.clientWidth / TwipsPerPixel, description.clientHeight / TwipsPerPixel);
+    window.setWindowIcon(iconFrom(description.iconResource));
+
+    const TabControlDescription& tabs = description.tabControl;
+    TabControl* tabControl = createTabControl(window, tabs);
+    QHash<QString, QWidget*> controls { { tabControl->objectName(), tabControl } };
+    std::vector<std::pair<int, QWidget*>> focusable { { tabs.focusOrder, tabControl } };
+    QList<TextRoom> texts = tabCaptionRooms(*tabControl, tabs);
+
+    for (const ControlDescription& control : description.controls) {
+        QWidget* parent = control.tab == OnWindow ? &window : tabControl->page(control.tab);
+        QWidget* widget = createControl(control, parent);
+        widget->setObjectName(control.name.toString());
+        widget->setGeometry(toPixels(control.geometry));
+        widget->setAccessibleDescription(control.accessibleDescription.toString());
+        controls.insert(widget->objectName(), widget);
+
+        const TextRoom text { control.text.toString(),
+            textRoom(control, widget, description.controls) };
+        if (control.font)
+            widget->setFont(largestFittingFont(fontFor(*control.font), { text }));
+        else
+            texts.append(text);
+        if (control.kind == ControlKind::Label)
+            widget->lower();
+        else
+            focusable.emplace_back(control.focusOrder, widget);
+    }
+    linkCaptions(controls, description);
 
     window.setFont(largestFittingFont(window.font(), texts));
     tabControl->setCurrentIndex(tabs.initialTab);
