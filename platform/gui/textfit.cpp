@@ -37,14 +37,20 @@ QFont largestFittingFont(const QFont& font, const QList<TextRoom>& texts, qreal 
             scale = std::min(scale, text.room.width() / width);
         scale = std::min(scale, text.room.height() / metrics.height());
     }
+    const qreal largest = font.pointSizeF() - 0.5;
     QFont candidate = font;
-    qreal size = std::floor(std::min(font.pointSizeF() * scale, font.pointSizeF() - 0.5) * 2) / 2;
-    for (; size > smallestPointSize; size -= 0.5) {
+    const auto fitsAt = [&](qreal size) {
         candidate.setPointSizeF(size);
-        if (allFit(candidate, texts))
-            return candidate;
-    }
-    candidate.setPointSizeF(smallestPointSize);
+        return allFit(candidate, texts);
+    };
+    qreal size = std::max(
+        smallestPointSize, std::floor(std::min(font.pointSizeF() * scale, largest) * 2) / 2);
+    while (size > smallestPointSize && !fitsAt(size))
+        size -= 0.5;
+    // Hinting rounds widths, so the proportion can also be too cautious.
+    while (size + 0.5 <= largest && fitsAt(size + 0.5))
+        size += 0.5;
+    candidate.setPointSizeF(size);
     return candidate;
 }
 
