@@ -23,7 +23,6 @@ void startupMessageHandler(
             defaultHandler(type, context, message);
         return;
     }
-    Q_UNUSED(message);
     std::fprintf(stderr,
         "%s: impossibile aprire la finestra: nessun display grafico disponibile.\n"
         "Avviare il programma in una sessione grafica (DISPLAY non impostato o non "
