@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/gui/textfit.h"
 
-#include <QFontMetrics>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -9,23 +8,12 @@ using platform::TextRoom;
 
 namespace {
 
-bool fits(const QFont& font, const QList<TextRoom>& texts)
-{
-    const QFontMetrics metrics(font);
-    for (const TextRoom& text : texts) {
-        if (metrics.horizontalAdvance(text.text) > text.room.width()
-            || metrics.height() > text.room.height())
-            return false;
-    }
-    return true;
-}
-
 // The answer by trying every half point from the top down.
 qreal largestFittingSize(QFont font, const QList<TextRoom>& texts, qreal smallest)
 {
     for (qreal size = font.pointSizeF(); size > smallest; size -= 0.5) {
         font.setPointSizeF(size);
-        if (fits(font, texts))
+        if (platform::textsFit(font, texts))
             return size;
     }
     return smallest;

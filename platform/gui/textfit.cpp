@@ -7,9 +7,7 @@
 
 namespace platform {
 
-namespace {
-
-bool allFit(const QFont& font, const QList<TextRoom>& texts)
+bool textsFit(const QFont& font, const QList<TextRoom>& texts)
 {
     const QFontMetrics metrics(font);
     for (const TextRoom& text : texts) {
@@ -20,11 +18,9 @@ bool allFit(const QFont& font, const QList<TextRoom>& texts)
     return true;
 }
 
-} // namespace
-
 QFont largestFittingFont(const QFont& font, const QList<TextRoom>& texts, qreal smallestPointSize)
 {
-    if (font.pointSizeF() <= 0 || allFit(font, texts))
+    if (font.pointSizeF() <= 0 || textsFit(font, texts))
         return font;
 
     // Text grows about in proportion to the point size: start from the size that proportion
@@ -41,7 +37,7 @@ QFont largestFittingFont(const QFont& font, const QList<TextRoom>& texts, qreal 
     QFont candidate = font;
     const auto fitsAt = [&](qreal size) {
         candidate.setPointSizeF(size);
-        return allFit(candidate, texts);
+        return textsFit(candidate, texts);
     };
     qreal size = std::max(
         smallestPointSize, std::floor(std::min(font.pointSizeF() * scale, largest) * 2) / 2);

@@ -14,6 +14,10 @@ struct TextRoom {
     QSize room;
 };
 
+// Whether every text fits its room in `font`: its advance within the width, its line height
+// within the height.
+bool textsFit(const QFont& font, const QList<TextRoom>& texts);
+
 // `font` itself if every text fits its room in it; otherwise the same family at the largest
 // smaller size, in half-point steps, at which they all fit (never below `smallestPointSize`).
 QFont largestFittingFont(
