@@ -15,11 +15,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# CPack puts the summary on the first line itself.
+# CPack puts the summary on the first line, and a space before each line, itself.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "A small desktop utility, in Italian, for photographers who prepare prints.
- It tells how many pixels an image needs to print at a given size in
- centimetres and resolution, and how large an image of a given pixel size
- prints. Numbers follow the user's regional settings.")
+It tells how many pixels an image needs to print at a given size in
+centimetres and resolution, and how large an image of a given pixel size
+prints. Numbers follow the user's regional settings.")
 
 include(CPack)
