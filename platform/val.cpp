@@ -104,7 +104,7 @@ std::string octalToHexadecimal(const std::string& octal)
 double readRadixInteger(TextReader& reader, int radix)
 {
     std::string digits;
-    while (isRadixDigit(reader.peek(), radix) && !reader.atEnd()) {
+    while (isRadixDigit(reader.peek(), radix)) {
         digits.push_back(char(reader.peek().unicode()));
         reader.next();
     }

@@ -17,7 +17,7 @@ source scripts/xvfb-lib.sh
 start_virtual_display
 "$program" &
 program_pid=$!
-window=$(timeout 30 bash -c "source scripts/xvfb-lib.sh; wait_for_window 'CONVERTITORE PIXEL CM PER STAMPE'")
+window=$(wait_for_window)
 sleep 0.5
 screenshot=build/release/screenshot.png
 screenshot_window "$window" "$screenshot"

@@ -15,7 +15,7 @@ start_program() {
     QT_SCALE_FACTOR=$1 LC_ALL=it_IT.UTF-8 build/release/bin/convertitore-pixel-cm &
     program_pid=$!
     scale=$1
-    window=$(timeout 30 bash -c "source scripts/xvfb-lib.sh; wait_for_window 'CONVERTITORE PIXEL CM PER STAMPE'")
+    window=$(wait_for_window)
 }
 
 # Clicks at logical window coordinates.

@@ -15,9 +15,9 @@ start_virtual_display() {
     trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
 }
 
-# Waits for a window with this exact caption and prints its id.
+# Waits, at most 30 seconds, for the program's window and prints its id.
 wait_for_window() {
-    xdotool search --sync --limit 1 --name "^$1\$"
+    timeout 30 xdotool search --sync --limit 1 --name '^CONVERTITORE PIXEL CM PER STAMPE$'
 }
 
 # Saves a PNG of one window.

@@ -39,7 +39,7 @@ esac
 
 env "${environment[@]}" "$program" &
 program_pid=$!
-window=$(timeout 30 bash -c "source '$(dirname "$0")/../../scripts/xvfb-lib.sh'; wait_for_window 'CONVERTITORE PIXEL CM PER STAMPE'") \
+window=$(wait_for_window) \
     || fail "no window with the program's caption"
 
 geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')

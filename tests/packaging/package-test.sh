@@ -53,7 +53,7 @@ start_virtual_display
 trap 'kill "$XVFB_PID" 2>/dev/null || true; remove; rm -rf "$out"' EXIT
 env -u QT_QPA_PLATFORM /usr/bin/convertitore-pixel-cm &
 program_pid=$!
-window=$(timeout 30 bash -c "source '$here/../../scripts/xvfb-lib.sh'; wait_for_window 'CONVERTITORE PIXEL CM PER STAMPE'") \
+window=$(wait_for_window) \
     || fail "the installed program showed no window"
 "$close_window" "$window"
 wait "$program_pid" || fail "the installed program ended with status $?"
