@@ -5,8 +5,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh release
+scripts/setup.sh release convertitore-pixel-cm
 program=build/release/bin/convertitore-pixel-cm
+
+# A server session may have no runtime directory; Qt wants a private one.
+if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+fi
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     exec "$program"
@@ -14,6 +20,7 @@ fi
 
 echo "No display: starting the program on a virtual X display."
 source scripts/xvfb-lib.sh
+on_exit 'rm -rf "$XDG_RUNTIME_DIR"'
 start_virtual_display
 "$program" &
 program_pid=$!

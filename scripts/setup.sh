@@ -1,23 +1,41 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running and testing need (only those that are
-# missing), then configures and builds the given CMake preset (default: dev).
+# missing), then configures and builds the given CMake preset (default: dev), or only the
+# given targets of it.
+#     scripts/setup.sh [PRESET [TARGET...]]
 set -euo pipefail
 
 preset=${1:-dev}
+shift || true
 cd "$(dirname "$0")/.."
 
-packages=(
-    cmake g++ ninja-build qt6-base-dev
-    # running on an X11 desktop, and the fonts the layout is measured with
-    libqt6widgets6 fonts-dejavu-core
-    # tests on a virtual X display with real input events
-    xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
-    # desktop integration and packaging checks
-    desktop-file-utils appstream lintian dpkg-dev file binutils-mingw-w64-x86-64
-    # sanitizers, fuzzing, memcheck and benchmarks
-    clang libclang-rt-14-dev valgrind libbenchmark-dev libxcb1-dev libxcb-damage0-dev
-)
+packages=(cmake ninja-build)
+case "$preset" in
+windows)
+    packages+=(
+        # the cross-compiler and the resource compiler, and the framework of the shared tests
+        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools doctest-dev
+        # Wine on a virtual X display, its own fonts, real input events and the clipboard
+        wine64 fonts-wine xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev g++
+        # the regional settings Wine reads from LANG, and the installer
+        locales nsis zip unzip
+    )
+    ;;
+*)
+    packages+=(
+        g++ qt6-base-dev doctest-dev
+        # running on an X11 desktop, and the fonts the layout is measured with
+        libqt6widgets6 fonts-dejavu-core
+        # tests on a virtual X display with real input events
+        xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
+        # desktop integration and packaging checks
+        desktop-file-utils appstream lintian dpkg-dev file binutils-mingw-w64-x86-64
+        # sanitizers, fuzzing, memcheck and benchmarks
+        clang libclang-rt-14-dev valgrind libbenchmark-dev libxcb1-dev libxcb-damage0-dev
+    )
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -26,16 +44,30 @@ for package in "${packages[@]}"; do
     fi
 done
 
+sudo=()
+if ((EUID != 0)); then
+    sudo=(sudo)
+fi
 if ((${#missing[@]} > 0)); then
     echo "Installing: ${missing[*]}"
-    sudo=()
-    if ((EUID != 0)); then
-        sudo=(sudo)
-    fi
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
+    # sudo starts commands with a clean environment: the variable goes through env.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ "$preset" = windows ]; then
+    # Wine takes the user's regional settings from LANG only where glibc has that locale.
+    for locale in it_IT en_US en_IN de_CH; do
+        if ! locale -a | grep -qx "$locale.utf8"; then
+            "${sudo[@]}" localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+        fi
+    done
 fi
 
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+if (($# > 0)); then
+    cmake --build --preset "$preset" --target "$@"
+else
+    cmake --build --preset "$preset"
+fi

@@ -54,10 +54,10 @@ click_at() {
 # Selects the whole text of the field at these window coordinates, copies it to the clipboard
 # and prints it.
 read_field() {
+    mark_clipboard
     click_at "$1" "$2"
     xdotool key --window "$window" ctrl+a ctrl+c
-    sleep 0.3
-    timeout 5 xclip -o -selection clipboard
+    read_clipboard
 }
 
 # Pix -> Cm is in front: type 5184 into the horizontal pixels (Text8) and press CALCOLA.
@@ -65,13 +65,13 @@ click_at 152 129
 xdotool key --window "$window" ctrl+a
 xdotool type --window "$window" --delay 20 "5184"
 click_at 268 156
-result=$(read_field 240 217)
+result=$(read_field 240 217) || fail "nothing copied from the horizontal result"
 [ "$result" = "55" ] || fail "horizontal result is '$result', not 55"
 
 # Cm -> Pix: its tab, then CALCOLA with the initial texts, grouped as the settings say.
 click_at 156 59
 click_at 268 164
-result=$(read_field 240 225)
+result=$(read_field 240 225) || fail "nothing copied from the horizontal pixels"
 [ "$result" = "$grouped" ] || fail "horizontal pixels are '$result', not $grouped"
 
 "$close_window" "$window"

@@ -40,17 +40,18 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "PASS: package checked (not root: not installed)"
     exit 0
 fi
-if dpkg-query -W -f='${db:Status-Status}' convertitore-pixel-cm 2>/dev/null | grep -qx installed; then
-    echo "PASS: package checked (already installed here: left alone)"
+# A package this machine already knows, in any state (installed, or removed with its
+# configuration kept), is the user's: the test never installs over it nor purges it.
+known=$(dpkg-query -W -f='${db:Status-Status}' convertitore-pixel-cm 2>/dev/null || true)
+if [ -n "$known" ] && [ "$known" != not-installed ]; then
+    echo "PASS: package checked (dpkg already knows it here: left alone)"
     exit 0
 fi
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
-remove() { DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq convertitore-pixel-cm >/dev/null; }
-trap 'remove; rm -rf "$out"' EXIT
-
 source "$here/../../scripts/xvfb-lib.sh"
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
+on_exit 'DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq convertitore-pixel-cm >/dev/null'
+
 start_virtual_display
-trap 'kill "$XVFB_PID" 2>/dev/null || true; remove; rm -rf "$out"' EXIT
 env -u QT_QPA_PLATFORM /usr/bin/convertitore-pixel-cm &
 program_pid=$!
 window=$(wait_for_window) \
