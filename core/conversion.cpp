@@ -11,8 +11,8 @@ namespace {
 
 using Conversion = double (*)(double, double);
 
-ResultTexts request(Conversion convert, const QString& horizontalText, const QString& verticalText,
-    const QString& resolutionText)
+ResultTexts request(Conversion convert, std::u16string_view horizontalText,
+    std::u16string_view verticalText, std::u16string_view resolutionText)
 {
     try {
         const double horizontal = ReadNumber(horizontalText);
@@ -31,12 +31,12 @@ ResultTexts request(Conversion convert, const QString& horizontalText, const QSt
 
 } // namespace
 
-double ReadNumber(const QString& text)
+double ReadNumber(std::u16string_view text)
 {
     return platform::Val(text);
 }
 
-QString FormatWhole(double value)
+std::u16string FormatWhole(double value)
 {
     return platform::FormatNumber(value);
 }
@@ -53,14 +53,14 @@ double PixelsToCm(double px, double dpi)
     return platform::Divide(scaled, dpi);
 }
 
-ResultTexts CmToPixRequest(
-    const QString& horizontalCm, const QString& verticalCm, const QString& resolution)
+ResultTexts CmToPixRequest(std::u16string_view horizontalCm, std::u16string_view verticalCm,
+    std::u16string_view resolution)
 {
     return request(CmToPixels, horizontalCm, verticalCm, resolution);
 }
 
-ResultTexts PixToCmRequest(
-    const QString& horizontalPixels, const QString& verticalPixels, const QString& resolution)
+ResultTexts PixToCmRequest(std::u16string_view horizontalPixels,
+    std::u16string_view verticalPixels, std::u16string_view resolution)
 {
     return request(PixelsToCm, horizontalPixels, verticalPixels, resolution);
 }

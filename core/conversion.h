@@ -3,7 +3,8 @@
 
 #include "platform/runtimeerror.h"
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 namespace core {
 
@@ -17,21 +18,21 @@ public:
 };
 
 struct ResultTexts {
-    QString horizontal;
-    QString vertical;
+    std::u16string horizontal;
+    std::u16string vertical;
 };
 
-double ReadNumber(const QString& text);
-QString FormatWhole(double value);
+double ReadNumber(std::u16string_view text);
+std::u16string FormatWhole(double value);
 
 // (cm / CmPerInch) * dpi and (px * CmPerInch) / dpi, each step a checked double operation.
 double CmToPixels(double cm, double dpi);
 double PixelsToCm(double px, double dpi);
 
 // Both texts, or ConversionFailure and none.
-ResultTexts CmToPixRequest(
-    const QString& horizontalCm, const QString& verticalCm, const QString& resolution);
-ResultTexts PixToCmRequest(
-    const QString& horizontalPixels, const QString& verticalPixels, const QString& resolution);
+ResultTexts CmToPixRequest(std::u16string_view horizontalCm, std::u16string_view verticalCm,
+    std::u16string_view resolution);
+ResultTexts PixToCmRequest(std::u16string_view horizontalPixels,
+    std::u16string_view verticalPixels, std::u16string_view resolution);
 
 } // namespace core

@@ -8,8 +8,7 @@
 #include "core/conversion.h"
 #include "platform/regionalsettings.h"
 #include "platform/val.h"
-
-#include <QString>
+#include "samplesettings.h"
 
 #include <array>
 #include <cmath>
@@ -20,28 +19,58 @@
 
 namespace {
 
-const std::array<platform::RegionalSettings, 6>& allSettings()
+platform::RegionalSettings withParentheses(platform::RegionalSettings settings)
 {
-    static const std::array<platform::RegionalSettings, 6> settings {
-        platform::RegionalSettings::fromLocaleName("it_IT"),
-        platform::RegionalSettings::fromLocaleName("en_US"),
-        platform::RegionalSettings::fromLocaleName("C"),
-        platform::RegionalSettings::fromLocaleName("de_CH"),
-        platform::RegionalSettings::fromLocaleName("en_IN"),
-        platform::RegionalSettings::fromLocaleName("fr_FR"),
-    };
+    settings.negativeForm = platform::NegativeForm::Parentheses;
     return settings;
 }
 
-[[noreturn]] void violated(const char* what, const QString& detail)
+const std::array<platform::RegionalSettings, 7>& allSettings()
 {
-    std::fprintf(stderr, "invariant violated: %s: %s\n", what, qUtf8Printable(detail));
+    static const std::array<platform::RegionalSettings, 7> settings { samples::Italian,
+        samples::UsEnglish, samples::C, samples::SwissGerman, samples::Indian, samples::French,
+        withParentheses(samples::Spanish) };
+    return settings;
+}
+
+[[noreturn]] void violated(const char* what, const std::u16string& detail)
+{
+    std::fprintf(stderr, "invariant violated: %s: ", what);
+    for (const char16_t unit : detail)
+        std::fprintf(stderr, unit < 0x80 ? "%c" : "\\u%04x", unsigned(unit));
+    std::fprintf(stderr, "\n");
     std::abort();
 }
 
-std::array<QString, 3> splitTexts(const std::uint8_t* data, std::size_t size, bool utf16)
+// UTF-8 as UTF-16; a byte that starts no valid sequence stands for itself.
+std::u16string fromUtf8(const std::uint8_t* data, std::size_t size)
 {
-    std::array<QString, 3> texts;
+    std::u16string text;
+    for (std::size_t i = 0; i < size;) {
+        const unsigned lead = data[i];
+        const int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        if (i + std::size_t(length) > size || length == 1) {
+            text.push_back(char16_t(lead));
+            ++i;
+            continue;
+        }
+        char32_t c = lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k)
+            c = (c << 6) | (data[i + std::size_t(k)] & 0x3F);
+        if (c >= 0x10000) {
+            text.push_back(char16_t(0xD800 + ((c - 0x10000) >> 10)));
+            text.push_back(char16_t(0xDC00 + ((c - 0x10000) & 0x3FF)));
+        } else {
+            text.push_back(char16_t(c));
+        }
+        i += std::size_t(length);
+    }
+    return text;
+}
+
+std::array<std::u16string, 3> splitTexts(const std::uint8_t* data, std::size_t size, bool utf16)
+{
+    std::array<std::u16string, 3> texts;
     std::size_t field = 0;
     if (utf16) {
         for (std::size_t i = 0; i + 1 < size && field < texts.size(); i += 2) {
@@ -49,34 +78,42 @@ std::array<QString, 3> splitTexts(const std::uint8_t* data, std::size_t size, bo
             if (unit == 0xFFFF)
                 ++field;
             else
-                texts[field].append(QChar(unit));
+                texts[field].push_back(unit);
         }
         return texts;
     }
     std::size_t start = 0;
     for (std::size_t i = 0; i <= size && field < texts.size(); ++i) {
         if (i == size || data[i] == 0xFF) {
-            texts[field++] = QString::fromUtf8(
-                reinterpret_cast<const char*>(data + start), qsizetype(i - start));
+            texts[field++] = fromUtf8(data + start, i - start);
             start = i + 1;
         }
     }
     return texts;
 }
 
-// A result is a whole number in the regional format: the minus sign, ASCII digits and the
-// group separator; never "-0", "inf" or "nan"; and it reads back as the rounded value.
-void checkResult(const QString& text, double value, const platform::RegionalSettings& settings)
+// A result is a whole number in the regional format: the minus sign where the settings put
+// it, ASCII digits and the group separator; never "-0", "inf" or "nan"; and it reads back as
+// the rounded value.
+void checkResult(const std::u16string& text, double value, const platform::RegionalSettings& settings)
 {
-    QString digits = text;
-    const bool negative = digits.startsWith(settings.minusSign);
-    if (negative)
-        digits.remove(0, settings.minusSign.size());
-    if (!settings.groupSeparator.isEmpty())
-        digits.remove(settings.groupSeparator);
-    if (digits.isEmpty())
+    std::u16string digits = text;
+    bool negative = false;
+    if (settings.negativeForm == platform::NegativeForm::Parentheses) {
+        negative = digits.size() > 2 && digits.front() == u'(' && digits.back() == u')';
+        if (negative)
+            digits = digits.substr(1, digits.size() - 2);
+    } else if (digits.starts_with(settings.minusSign)) {
+        negative = true;
+        digits.erase(0, settings.minusSign.size());
+    }
+    if (!settings.groupSeparator.empty()) {
+        for (std::size_t at; (at = digits.find(settings.groupSeparator)) != std::u16string::npos;)
+            digits.erase(at, settings.groupSeparator.size());
+    }
+    if (digits.empty())
         violated("empty result", text);
-    for (QChar c : digits) {
+    for (const char16_t c : digits) {
         if (c < u'0' || c > u'9')
             violated("not a whole number", text);
     }
@@ -89,7 +126,7 @@ void checkResult(const QString& text, double value, const platform::RegionalSett
 }
 
 // What a text reads as, or nothing where reading it fails.
-std::optional<double> readOrNothing(const QString& text, const platform::RegionalSettings& settings)
+std::optional<double> readOrNothing(const std::u16string& text, const platform::RegionalSettings& settings)
 {
     try {
         return platform::Val(text, settings);
@@ -98,11 +135,12 @@ std::optional<double> readOrNothing(const QString& text, const platform::Regiona
     }
 }
 
-using Request = core::ResultTexts (*)(const QString&, const QString&, const QString&);
+using Request
+    = core::ResultTexts (*)(std::u16string_view, std::u16string_view, std::u16string_view);
 
 // The request against the same arithmetic done here, step by step.
 void checkDirection(Request request, double (*expected)(double, double),
-    const std::array<QString, 3>& texts, const platform::RegionalSettings& settings, bool mustFail,
+    const std::array<std::u16string, 3>& texts, const platform::RegionalSettings& settings, bool mustFail,
     bool mustSucceed)
 {
     double horizontal = 0;
@@ -141,10 +179,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const platform::RegionalSettings& settings
         = allSettings()[(data[0] & 0x7F) % allSettings().size()];
     platform::setCurrentRegionalSettings(settings);
-    const std::array<QString, 3> texts = splitTexts(data + 1, size - 1, data[0] & 0x80);
+    const std::array<std::u16string, 3> texts = splitTexts(data + 1, size - 1, data[0] & 0x80);
 
     bool small = true;
-    for (const QString& text : texts) {
+    for (const std::u16string& text : texts) {
         const std::optional<double> value = readOrNothing(text, settings);
         small = small && value && std::fabs(*value) < 1e150;
     }

@@ -3,24 +3,22 @@
 
 #include "platform/runtimeerror.h"
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace platform {
 
-QString failureMessage(const RuntimeError& error)
+std::u16string_view failureMessage(const RuntimeError& error)
 {
     switch (error.kind()) {
     case RuntimeError::Kind::DivisionByZero:
-        return u"Impossibile calcolare: la risoluzione non può essere zero."_s;
+        return u"Impossibile calcolare: la risoluzione non può essere zero.";
     case RuntimeError::Kind::Overflow:
         break;
     }
-    return u"Impossibile calcolare: il numero è troppo grande."_s;
+    return u"Impossibile calcolare: il numero è troppo grande.";
 }
 
-QString failureMessage()
+std::u16string_view failureMessage()
 {
-    return u"Impossibile completare il calcolo."_s;
+    return u"Impossibile completare il calcolo.";
 }
 
 } // namespace platform

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
+#include <string_view>
 
 namespace platform {
 
 class RuntimeError;
 
 // The short Italian sentence that tells the user why a request could not be computed.
-QString failureMessage(const RuntimeError& error);
+std::u16string_view failureMessage(const RuntimeError& error);
 
 // For a failure the program did not foresee.
-QString failureMessage();
+std::u16string_view failureMessage();
 
 } // namespace platform

@@ -3,33 +3,33 @@
 
 #include "platform/regionalsettings.h"
 
-#include <algorithm>
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace platform {
 
 namespace {
 
-// Whether a group separator goes before the digit that starts the last `digitsToTheRight`.
-bool startsGroup(int digitsToTheRight, const RegionalSettings& settings)
+void appendGrouped(std::u16string& text, std::string_view digits, const RegionalSettings& settings)
 {
-    const int beyondLeast = digitsToTheRight - settings.leastGroupSize;
-    return beyondLeast == 0 || (beyondLeast > 0 && beyondLeast % settings.higherGroupSize == 0);
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && settings.separatorBefore(digits.size() - i, digits.size()))
+            text += settings.groupSeparator;
+        text.push_back(char16_t(digits[i]));
+    }
 }
 
 } // namespace
 
-QString FormatNumber(double value, const RegionalSettings& settings)
+std::u16string FormatNumber(double value, const RegionalSettings& settings)
 {
-    Q_ASSERT(std::isfinite(value));
+    assert(std::isfinite(value));
     const double whole = std::round(value);
     if (whole == 0.0)
-        return u"0"_s;
+        return u"0";
 
     // The largest double has 309 integer digits, all of them exact at precision 0; whole
     // numbers that fit 64 bits take the much quicker integer conversion.
@@ -39,28 +39,42 @@ QString FormatNumber(double value, const RegionalSettings& settings)
         ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::uint64_t(magnitude))
         : std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                         std::chars_format::fixed, 0);
-    Q_ASSERT(error == std::errc());
-    const int digits = int(end - buffer.data());
+    assert(error == std::errc());
+    const std::string_view digits(buffer.data(), std::size_t(end - buffer.data()));
 
-    const bool grouped = settings.groupsDigits() && digits >= settings.minimumGroupedDigits;
-    int separators = 0;
-    for (int i = 1; grouped && i < digits; ++i)
-        separators += startsGroup(digits - i, settings);
-
-    // Written in place: one allocation for the whole text.
-    const QString& minus = whole < 0 ? settings.minusSign : QString();
-    QString text(minus.size() + digits + separators * settings.groupSeparator.size(),
-                 Qt::Uninitialized);
-    QChar* out = std::copy(minus.cbegin(), minus.cend(), text.data());
-    for (int i = 0; i < digits; ++i) {
-        if (grouped && i > 0 && startsGroup(digits - i, settings))
-            out = std::copy(settings.groupSeparator.cbegin(), settings.groupSeparator.cend(), out);
-        *out++ = QLatin1Char(buffer[std::size_t(i)]);
+    std::u16string text;
+    text.reserve(digits.size() * (1 + settings.groupSeparator.size()) + 4);
+    if (whole > 0) {
+        appendGrouped(text, digits, settings);
+        return text;
+    }
+    switch (settings.negativeForm) {
+    case NegativeForm::LeadingSign:
+        text = settings.minusSign;
+        appendGrouped(text, digits, settings);
+        break;
+    case NegativeForm::LeadingSignSpace:
+        text = settings.minusSign + u' ';
+        appendGrouped(text, digits, settings);
+        break;
+    case NegativeForm::TrailingSign:
+        appendGrouped(text, digits, settings);
+        text += settings.minusSign;
+        break;
+    case NegativeForm::TrailingSpaceSign:
+        appendGrouped(text, digits, settings);
+        text += u' ' + settings.minusSign;
+        break;
+    case NegativeForm::Parentheses:
+        text = u"(";
+        appendGrouped(text, digits, settings);
+        text += u')';
+        break;
     }
     return text;
 }
 
-QString FormatNumber(double value)
+std::u16string FormatNumber(double value)
 {
     return FormatNumber(value, currentRegionalSettings());
 }

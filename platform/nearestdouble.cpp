@@ -4,9 +4,8 @@
 #include "platform/runtimeerror.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace platform {
@@ -29,11 +28,18 @@ constexpr std::array<double, 23> exactPowersOfTen { 1e0,  1e1,  1e2,  1e3,  1e4,
                                                     1e12, 1e13, 1e14, 1e15, 1e16, 1e17,
                                                     1e18, 1e19, 1e20, 1e21, 1e22 };
 
-double strtodInCLocale(const std::string& text)
+// The standard library's conversion is correctly rounded and knows no locale.
+double correctlyRounded(std::string_view text, std::chars_format format)
 {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    const double value = strtod_l(text.c_str(), nullptr, cLocale);
-    if (std::isinf(value))
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, format);
+    if (error == std::errc::result_out_of_range) {
+        // Out of range below the smallest double is zero, above the largest an overflow.
+        if (format == std::chars_format::hex || text.find("e-") == std::string_view::npos)
+            throw RuntimeError(RuntimeError::Kind::Overflow);
+        return text.front() == '-' ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || end != text.data() + text.size() || std::isinf(value))
         throw RuntimeError(RuntimeError::Kind::Overflow);
     return value;
 }
@@ -77,7 +83,7 @@ double nearestDouble(bool negative, std::string_view digits, std::int64_t expone
     }
     text.push_back('e');
     text.append(std::to_string(exponent));
-    return strtodInCLocale(text);
+    return correctlyRounded(text, std::chars_format::scientific);
 }
 
 double nearestDoubleOfHexadecimal(std::string_view digits)
@@ -88,7 +94,7 @@ double nearestDoubleOfHexadecimal(std::string_view digits)
         return 0.0;
     if (digits.size() - first > mostSignificantDigits)
         throw RuntimeError(RuntimeError::Kind::Overflow);
-    return strtodInCLocale("0x" + std::string(digits.substr(first)));
+    return correctlyRounded(digits.substr(first), std::chars_format::hex);
 }
 
 } // namespace platform

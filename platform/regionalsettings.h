@@ -1,36 +1,47 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QByteArray>
-#include <QLocale>
-#include <QString>
+#include <cstddef>
+#include <string>
+#include <vector>
 
 namespace platform {
 
-// How the user's regional settings write numbers: the separators, the signs and the
-// sizes of the digit groups, all taken from the locale's own data.
-struct RegionalSettings {
-    QString decimalSeparator;
-    QString groupSeparator;
-    QString minusSign;
-    QString plusSign;
-    int leastGroupSize = 0; // digits in the rightmost group; 0 means digits are never grouped
-    int higherGroupSize = 0; // digits in each group to the left of it
-    int minimumGroupedDigits = 0; // shorter numbers are written without separators
-
-    bool groupsDigits() const { return leastGroupSize > 0; }
-
-    static RegionalSettings fromLocale(const QLocale& locale);
-
-    // A POSIX locale name ("it_IT.UTF-8", "de_CH@euro", "C"); unknown names mean C.
-    static RegionalSettings fromLocaleName(const QByteArray& name);
-
-    // LC_ALL, then LC_NUMERIC, then LANG; the first one set decides.
-    static RegionalSettings fromEnvironment();
+// Where a negative number's sign goes, as the regional settings say.
+enum class NegativeForm {
+    LeadingSign, // -1.701
+    LeadingSignSpace, // - 1.701
+    TrailingSign, // 1.701-
+    TrailingSpaceSign, // 1.701 -
+    Parentheses, // (1.701)
 };
 
-// The settings the number operations use unless they are given others: read from the
-// environment on first use.
+// How the user's regional settings write numbers: the separators, the signs and the sizes of
+// the digit groups.
+struct RegionalSettings {
+    std::u16string decimalSeparator = u".";
+    std::u16string groupSeparator;
+    std::u16string minusSign = u"-";
+    std::u16string plusSign = u"+";
+    NegativeForm negativeForm = NegativeForm::LeadingSign;
+    // Digits in each group, from the right; empty means digits are never grouped.
+    std::vector<int> groupSizes;
+    // Whether the last size repeats to the left ("3;0" on Windows) or grouping stops there.
+    bool lastGroupRepeats = true;
+    // Shorter numbers are written without separators.
+    int minimumGroupedDigits = 0;
+
+    bool groupsDigits() const { return !groupSizes.empty() && !groupSeparator.empty(); }
+
+    // Whether a number of `digits` whole digits has a group separator before the digit that
+    // starts the last `digitsToTheRight` of them.
+    bool separatorBefore(std::size_t digitsToTheRight, std::size_t digits) const;
+
+    bool operator==(const RegionalSettings&) const = default;
+};
+
+// The settings the number operations use unless they are given others. Until a front end sets
+// the user's own, they are the C settings: a point, no grouping.
 const RegionalSettings& currentRegionalSettings();
 void setCurrentRegionalSettings(const RegionalSettings& settings);
 

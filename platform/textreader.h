@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QChar>
-#include <QStringView>
-
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -12,15 +11,15 @@ namespace platform {
 // there. Copying a reader saves its place.
 class TextReader {
 public:
-    explicit TextReader(QStringView text)
+    explicit TextReader(std::u16string_view text)
         : m_text(text)
     {
         skipBlanks();
     }
 
     bool atEnd() const { return m_pos >= m_text.size(); }
-    bool at(QChar c) const { return !atEnd() && m_text[m_pos] == c; }
-    QChar peek() const { return atEnd() ? QChar() : m_text[m_pos]; }
+    bool at(char16_t c) const { return !atEnd() && m_text[m_pos] == c; }
+    char16_t peek() const { return atEnd() ? u'\0' : m_text[m_pos]; }
 
     void next()
     {
@@ -28,7 +27,7 @@ public:
         skipBlanks();
     }
 
-    bool take(QChar c)
+    bool take(char16_t c)
     {
         if (!at(c))
             return false;
@@ -37,12 +36,12 @@ public:
     }
 
     // A prefix of several characters may have blanks between them too.
-    bool take(QStringView prefix)
+    bool take(std::u16string_view prefix)
     {
-        if (prefix.isEmpty())
+        if (prefix.empty())
             return false;
         TextReader probe = *this;
-        for (QChar c : prefix) {
+        for (char16_t c : prefix) {
             if (!probe.take(c))
                 return false;
         }
@@ -55,14 +54,14 @@ public:
     {
         const std::size_t before = out.size();
         while (!atEnd() && m_text[m_pos] >= u'0' && m_text[m_pos] <= u'9') {
-            out.push_back(char(m_text[m_pos].unicode()));
+            out.push_back(char(m_text[m_pos]));
             next();
         }
         return out.size() - before;
     }
 
 private:
-    static bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+    static bool isBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
     void skipBlanks()
     {
@@ -70,8 +69,8 @@ private:
             ++m_pos;
     }
 
-    QStringView m_text;
-    qsizetype m_pos = 0;
+    std::u16string_view m_text;
+    std::size_t m_pos = 0;
 };
 
 } // namespace platform

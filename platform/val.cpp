@@ -5,11 +5,11 @@
 #include "platform/regionalsettings.h"
 #include "platform/textreader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
-
-using namespace Qt::Literals::StringLiterals;
+#include <vector>
 
 namespace platform {
 
@@ -24,9 +24,10 @@ struct Decimal {
     double value() const { return nearestDouble(negative, digits, exponent); }
 };
 
-// The integer part as the settings write it: digits, or groups between group separators of
-// exactly the sizes the settings give, the leading one without a leading zero. A grouping
-// the settings would not write leaves the reader after the first run of digits.
+// The integer part as the settings write it: digits, or groups between group separators
+// exactly where the settings put them for that many digits, the leading group without a
+// leading zero. A grouping the settings would not write leaves the reader after the first run
+// of digits.
 bool takeRegionalInteger(TextReader& reader, const RegionalSettings& settings, std::string& digits)
 {
     const std::size_t start = digits.size();
@@ -37,32 +38,34 @@ bool takeRegionalInteger(TextReader& reader, const RegionalSettings& settings, s
         return true;
 
     TextReader grouped = reader;
-    std::size_t groups = 1;
-    std::size_t lastGroup = 0;
-    bool wellPlaced
-        = digits[start] != '0' && leading <= std::size_t(settings.higherGroupSize);
+    std::vector<std::size_t> separators; // how many digits stand before each one
+    bool wellFormed = digits[start] != '0';
     while (grouped.take(settings.groupSeparator)) {
-        const std::size_t size = grouped.takeDigits(digits);
-        if (size == 0 || (groups > 1 && lastGroup != std::size_t(settings.higherGroupSize)))
-            wellPlaced = false;
-        lastGroup = size;
-        ++groups;
+        separators.push_back(digits.size() - start);
+        wellFormed = grouped.takeDigits(digits) > 0 && wellFormed;
     }
-    wellPlaced = wellPlaced && lastGroup == std::size_t(settings.leastGroupSize)
-        && digits.size() - start >= std::size_t(settings.minimumGroupedDigits);
-    if (groups > 1 && wellPlaced)
+    const std::size_t total = digits.size() - start;
+    std::size_t expected = 0;
+    for (std::size_t left = 1; wellFormed && left < total; ++left)
+        expected += settings.separatorBefore(total - left, total);
+    for (const std::size_t left : separators)
+        wellFormed = wellFormed && settings.separatorBefore(total - left, total);
+    if (!separators.empty() && wellFormed && expected == separators.size())
         reader = grouped;
     else
         digits.resize(start + leading);
     return true;
 }
 
-std::optional<double> readRegional(QStringView text, const RegionalSettings& settings)
+std::optional<double> readRegional(std::u16string_view text, const RegionalSettings& settings)
 {
     TextReader reader(text);
     Decimal number;
+    bool closingParenthesis = false;
     if (reader.take(settings.minusSign) || reader.take(u'-'))
         number.negative = true;
+    else if (settings.negativeForm == NegativeForm::Parentheses && reader.take(u'('))
+        number.negative = closingParenthesis = true;
     else if (!reader.take(settings.plusSign))
         reader.take(u'+');
 
@@ -74,12 +77,18 @@ std::optional<double> readRegional(QStringView text, const RegionalSettings& set
             return std::nullopt;
         number.exponent -= std::int64_t(fraction);
     }
+    if (closingParenthesis && !reader.take(u')'))
+        return std::nullopt;
+    const bool trailingSign = settings.negativeForm == NegativeForm::TrailingSign
+        || settings.negativeForm == NegativeForm::TrailingSpaceSign;
+    if (!number.negative && trailingSign && reader.take(settings.minusSign))
+        number.negative = true;
     if (!reader.atEnd())
         return std::nullopt;
     return number.value();
 }
 
-bool isRadixDigit(QChar c, int radix)
+bool isRadixDigit(char16_t c, int radix)
 {
     if (radix == 8)
         return c >= u'0' && c <= u'7';
@@ -105,13 +114,13 @@ double readRadixInteger(TextReader& reader, int radix)
 {
     std::string digits;
     while (isRadixDigit(reader.peek(), radix)) {
-        digits.push_back(char(reader.peek().unicode()));
+        digits.push_back(char(reader.peek()));
         reader.next();
     }
     return nearestDoubleOfHexadecimal(radix == 16 ? digits : octalToHexadecimal(digits));
 }
 
-double readClassic(QStringView text)
+double readClassic(std::u16string_view text)
 {
     TextReader reader(text);
     if (reader.take(u'&')) {
@@ -136,7 +145,7 @@ double readClassic(QStringView text)
     if (mantissa == 0)
         return 0.0;
 
-    const QChar marker = reader.peek();
+    const char16_t marker = reader.peek();
     if (marker == u'E' || marker == u'e' || marker == u'D' || marker == u'd') {
         TextReader exponentReader = reader;
         exponentReader.next();
@@ -158,13 +167,13 @@ double readClassic(QStringView text)
 
 } // namespace
 
-double Val(const QString& text, const RegionalSettings& settings)
+double Val(std::u16string_view text, const RegionalSettings& settings)
 {
     if (const std::optional<double> regional = readRegional(text, settings))
         return *regional;
     return readClassic(text);
 }
 
-double Val(const QString& text) { return Val(text, currentRegionalSettings()); }
+double Val(std::u16string_view text) { return Val(text, currentRegionalSettings()); }
 
 } // namespace platform

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/gui/startprogram.h"
-#include "platform/gui/tabcontrol.h"
-#include "platform/regionalsettings.h"
+#include "platform/qt/formwindow.h"
+#include "platform/qt/qtregionalsettings.h"
+#include "platform/qt/tabcontrol.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -23,11 +23,13 @@ constexpr bool underAddressSanitizer =
     false;
 #endif
 
-// A Form1 started the way the program starts it, under the given regional settings.
-inline std::unique_ptr<Form1> startForm(const QByteArray& locale = "it_IT")
+using FormWindow = platform::FormWindow;
+
+// The window of Form1 started the way the program starts it, under the given regional settings.
+inline std::unique_ptr<FormWindow> startForm(const QByteArray& locale = "it_IT")
 {
-    platform::setCurrentRegionalSettings(platform::RegionalSettings::fromLocaleName(locale));
-    auto form = std::make_unique<Form1>();
+    platform::setCurrentRegionalSettings(platform::regionalSettingsOfLocaleName(locale));
+    auto form = std::make_unique<FormWindow>(Form1::Layout, platform::bindForm<Form1>);
     platform::showForm(*form);
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get()))
@@ -74,6 +76,15 @@ inline QString textOf(const QWidget& form, const QString& name)
     if (auto* comboBox = qobject_cast<QComboBox*>(control))
         return comboBox->currentText();
     return qobject_cast<QLineEdit*>(control)->text();
+}
+
+inline void setTextOf(const QWidget& form, const QString& name, const QString& text)
+{
+    QWidget* control = find(form, name);
+    if (auto* comboBox = qobject_cast<QComboBox*>(control))
+        comboBox->setEditText(text);
+    else
+        qobject_cast<QLineEdit*>(control)->setText(text);
 }
 
 inline void click(const QWidget& form, const QString& button)

@@ -19,7 +19,7 @@ private Q_SLOTS:
     void switchesTabsFromTheKeyboard();
 
 private:
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<FormWindow> m_form;
 };
 
 void TestAccessibility::namesFields_data()

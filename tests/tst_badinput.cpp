@@ -21,7 +21,7 @@ private Q_SLOTS:
     void pasted();
 
 private:
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<FormWindow> m_form;
 };
 
 void TestBadInput::pasted_data()

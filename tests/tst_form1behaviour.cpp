@@ -58,7 +58,7 @@ private Q_SLOTS:
     void enterAndEscapeDoNothing();
 
 private:
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<FormWindow> m_form;
 };
 
 void TestForm1Behaviour::listsFilledAtStart()

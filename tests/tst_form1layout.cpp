@@ -31,7 +31,7 @@ private Q_SLOTS:
     void onlyTheShowingTabIsVisible();
 
 private:
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<FormWindow> m_form;
 };
 
 void TestForm1Layout::window()

@@ -33,7 +33,7 @@ void TestLoad::manyClicksKeepMemoryAndResults()
     const int clicks = qEnvironmentVariableIsSet("LOAD_CLICKS")
         ? qEnvironmentVariableIntValue("LOAD_CLICKS")
         : 100000;
-    const std::unique_ptr<Form1> form = startForm("C");
+    const std::unique_ptr<FormWindow> form = startForm("C");
     const QList<int> resolutions { 72, 90, 150, 240, 300 };
     qint64 warmedUp = 0;
 
@@ -45,9 +45,9 @@ void TestLoad::manyClicksKeepMemoryAndResults()
         const int resolution = resolutions[i % resolutions.size()];
         const QStringList inputs = tab == 0 ? QStringList { u"Text1"_s, u"Text2"_s, u"Combo1"_s }
                                             : QStringList { u"Text8"_s, u"Text7"_s, u"Combo2"_s };
-        form->setText(inputs[0], QString::number(horizontal));
-        form->setText(inputs[1], QString::number(vertical));
-        form->setText(inputs[2], QString::number(resolution));
+        setTextOf(*form, inputs[0], QString::number(horizontal));
+        setTextOf(*form, inputs[1], QString::number(vertical));
+        setTextOf(*form, inputs[2], QString::number(resolution));
         click(*form, tab == 0 ? u"Command1"_s : u"Command2"_s);
         // What the program's event loop does between two clicks: repaint and tidy up.
         QCoreApplication::processEvents();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/gui/textfit.h"
+#include "platform/qt/textfit.h"
 
 #include <QTest>
 

@@ -2,23 +2,29 @@
 #pragma once
 
 #include "core/conversion.h"
+#include "window/form1layout.h"
 
-#include <QStringView>
 #include <array>
+#include <string_view>
 
 // Which fields a "CALCOLA" button reads and writes, and which conversion it runs.
 struct FieldMapping {
-    core::ResultTexts (*request)(const QString&, const QString&, const QString&);
-    QStringView horizontalInput;
-    QStringView verticalInput;
-    QStringView resolution;
-    QStringView horizontalResult;
-    QStringView verticalResult;
+    core::ResultTexts (*request)(std::u16string_view, std::u16string_view, std::u16string_view);
+    platform::ControlId horizontalInput;
+    platform::ControlId verticalInput;
+    platform::ControlId resolution;
+    platform::ControlId horizontalResult;
+    platform::ControlId verticalResult;
 };
 
-inline constexpr FieldMapping CmToPixFields { core::CmToPixRequest, u"Text1", u"Text2", u"Combo1",
-    u"Text3", u"Text4" };
-inline constexpr FieldMapping PixToCmFields { core::PixToCmRequest, u"Text8", u"Text7", u"Combo2",
-    u"Text6", u"Text5" };
+inline constexpr FieldMapping CmToPixFields { core::CmToPixRequest, form1::field(u"Text1"),
+    form1::field(u"Text2"), form1::field(u"Combo1"), form1::field(u"Text3"),
+    form1::field(u"Text4") };
+inline constexpr FieldMapping PixToCmFields { core::PixToCmRequest, form1::field(u"Text8"),
+    form1::field(u"Text7"), form1::field(u"Combo2"), form1::field(u"Text6"),
+    form1::field(u"Text5") };
 
-inline constexpr std::array<QStringView, 5> DpiChoices { u"72", u"90", u"150", u"240", u"300" };
+inline constexpr std::array<platform::ControlId, 2> DpiLists { form1::comboBox(u"Combo1"),
+    form1::comboBox(u"Combo2") };
+inline constexpr std::array<std::u16string_view, 5> DpiChoices { u"72", u"90", u"150", u"240",
+    u"300" };

@@ -2,25 +2,25 @@
 // One request in each direction, texts in and texts out, beside a floor that does the least
 // such a request must: read three numbers with strtod and write two integers as texts.
 #include "core/conversion.h"
-#include "platform/regionalsettings.h"
+#include "platform/qt/qtregionalsettings.h"
 
+#include <QString>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-
-using namespace Qt::Literals::StringLiterals;
+#include <string>
 
 namespace {
 
 void useItalianSettings()
 {
-    platform::setCurrentRegionalSettings(platform::RegionalSettings::fromLocaleName("it_IT"));
+    platform::setCurrentRegionalSettings(platform::regionalSettingsOfLocaleName("it_IT"));
 }
 
 void CmToPixRequest(benchmark::State& state)
 {
     useItalianSettings();
-    const QString horizontal = u"18"_s, vertical = u"13"_s, resolution = u"240"_s;
+    const std::u16string horizontal = u"18", vertical = u"13", resolution = u"240";
     for (auto _ : state) {
         core::ResultTexts results = core::CmToPixRequest(horizontal, vertical, resolution);
         benchmark::DoNotOptimize(results);
@@ -30,7 +30,7 @@ void CmToPixRequest(benchmark::State& state)
 void PixToCmRequest(benchmark::State& state)
 {
     useItalianSettings();
-    const QString horizontal = u"3888"_s, vertical = u"2592"_s, resolution = u"240"_s;
+    const std::u16string horizontal = u"3888", vertical = u"2592", resolution = u"240";
     for (auto _ : state) {
         core::ResultTexts results = core::PixToCmRequest(horizontal, vertical, resolution);
         benchmark::DoNotOptimize(results);

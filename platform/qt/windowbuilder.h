@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QHash>
-#include <QString>
+#include <vector>
 
 class QWidget;
 
@@ -11,7 +10,7 @@ namespace platform {
 struct WindowDescription;
 
 // Builds a fixed-size window and every control of its description: kinds, names, geometry,
-// texts, fonts, tabs and focus order. Returns the controls by name, the tab control included.
-QHash<QString, QWidget*> buildWindow(QWidget& window, const WindowDescription& description);
+// texts, fonts, tabs and focus order. Returns the controls in the order of the description.
+std::vector<QWidget*> buildWindow(QWidget& window, const WindowDescription& description);
 
 } // namespace platform

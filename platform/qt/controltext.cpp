@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/gui/controltext.h"
+#include "platform/qt/controltext.h"
 
 #include <QComboBox>
 #include <QLineEdit>

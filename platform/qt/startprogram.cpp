@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "platform/gui/startprogram.h"
+#include "platform/startprogram.h"
 
-#include "platform/gui/formwindow.h"
+#include "platform/qt/formwindow.h"
+#include "platform/qt/qtregionalsettings.h"
+#include "platform/qt/qtext.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -33,25 +35,20 @@ void startupMessageHandler(
 
 } // namespace
 
-void showForm(FormWindow& form)
-{
-    form.raiseLoad();
-    form.show();
-}
-
 int runProgram(int& argc, char** argv, const ProgramIdentity& identity,
-    const std::function<std::unique_ptr<FormWindow>()>& createForm)
+    const WindowDescription& layout, const FormFactory& createForm)
 {
-    QCoreApplication::setApplicationName(identity.name.toString());
-    QCoreApplication::setApplicationVersion(identity.version.toString());
-    QGuiApplication::setDesktopFileName(identity.desktopFileName.toString());
+    QCoreApplication::setApplicationName(toQString(identity.name));
+    QCoreApplication::setApplicationVersion(toQString(identity.version));
+    QGuiApplication::setDesktopFileName(toQString(identity.desktopFileName));
     programName = argc > 0 ? argv[0] : "convertitore-pixel-cm";
     defaultHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(defaultHandler);
 
-    const std::unique_ptr<FormWindow> form = createForm();
-    showForm(*form);
+    setCurrentRegionalSettings(userRegionalSettings());
+    FormWindow form(layout, createForm);
+    showForm(form);
     return application.exec();
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/gui/tabcontrol.h"
+#include "platform/qt/tabcontrol.h"
 
 #include <QEvent>
 #include <QKeyEvent>

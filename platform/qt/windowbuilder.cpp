@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "platform/gui/windowbuilder.h"
+#include "platform/qt/windowbuilder.h"
 
-#include "platform/gui/tabcontrol.h"
-#include "platform/gui/textfit.h"
-#include "platform/gui/windowdescription.h"
+#include "platform/qt/tabcontrol.h"
+#include "platform/qt/textfit.h"
+#include "platform/windowdescription.h"
+#include "platform/qt/qtext.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -40,7 +41,7 @@ QRect toPixels(const TwipsRect& twips)
 
 QWidget* createControl(const ControlDescription& description, QWidget* parent)
 {
-    const QString text = description.text.toString();
+    const QString text = toQString(description.text);
     switch (description.kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(text, parent);
@@ -72,7 +73,7 @@ QWidget* createControl(const ControlDescription& description, QWidget* parent)
 
 QFont fontFor(const FontDescription& description)
 {
-    const QString family = description.family.toString();
+    const QString family = toQString(description.family);
     QFont font(QFontDatabase::families().contains(family) ? family : u"sans-serif"_s);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(description.pointSize);
@@ -140,10 +141,10 @@ void placeInFocusOrder(std::vector<std::pair<int, QWidget*>> focusable)
 
 // The folder holds one PNG per size, named by its size ("16.png"); giving Qt the sizes saves
 // it decoding every image at start-up just to learn them.
-QIcon iconFrom(QStringView resourceFolder)
+QIcon iconFrom(const QString& resourceFolder)
 {
     QIcon icon;
-    const QDir folder(resourceFolder.toString());
+    const QDir folder(resourceFolder);
     for (const QString& file : folder.entryList({ u"*.png"_s }, QDir::Files)) {
         const int size = QFileInfo(file).baseName().toInt();
         icon.addFile(folder.filePath(file), QSize(size, size));
@@ -154,12 +155,12 @@ QIcon iconFrom(QStringView resourceFolder)
 TabControl* createTabControl(QWidget& window, const TabControlDescription& tabs)
 {
     auto* tabControl = new TabControl(&window);
-    tabControl->setObjectName(tabs.name.toString());
+    tabControl->setObjectName(toQString(tabs.name));
     tabControl->setGeometry(toPixels(tabs.geometry));
-    for (QStringView caption : tabs.captions)
-        tabControl->addPage(caption.toString());
+    for (const std::u16string_view caption : tabs.captions)
+        tabControl->addPage(toQString(caption));
     for (std::size_t i = 0; i < tabs.spokenCaptions.size(); ++i)
-        tabControl->tabBar()->setAccessibleTabName(int(i), tabs.spokenCaptions[i].toString());
+        tabControl->tabBar()->setAccessibleTabName(int(i), toQString(tabs.spokenCaptions[i]));
     return tabControl;
 }
 
@@ -170,45 +171,51 @@ QList<TextRoom> tabCaptionRooms(const TabControl& tabControl, const TabControlDe
         = tabControl.style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabControl.tabBar());
     const int width = tabControl.width() / std::max(1, tabControl.count()) - 2 * padding;
     QList<TextRoom> rooms;
-    for (QStringView caption : tabs.captions)
-        rooms.append({ caption.toString(), QSize(width, tabControl.height()) });
+    for (const std::u16string_view caption : tabs.captions)
+        rooms.append({ toQString(caption), QSize(width, tabControl.height()) });
     return rooms;
 }
 
 // Each label names the control it captions, for the keyboard and for screen readers.
-void linkCaptions(const QHash<QString, QWidget*>& controls, const WindowDescription& description)
+void linkCaptions(const std::vector<QWidget*>& controls, const WindowDescription& description)
 {
-    for (const ControlDescription& control : description.controls) {
-        if (!control.captionOf.isEmpty())
-            qobject_cast<QLabel*>(controls.value(control.name.toString()))
-                ->setBuddy(controls.value(control.captionOf.toString()));
+    const auto named = [&](std::u16string_view name) {
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            if (description.controls[i].name == name)
+                return controls[i];
+        }
+        return static_cast<QWidget*>(nullptr);
+    };
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (!description.controls[i].captionOf.empty())
+            qobject_cast<QLabel*>(controls[i])->setBuddy(named(description.controls[i].captionOf));
     }
 }
 
 } // namespace
 
-QHash<QString, QWidget*> buildWindow(QWidget& window, const WindowDescription& description)
+std::vector<QWidget*> buildWindow(QWidget& window, const WindowDescription& description)
 {
-    window.setWindowTitle(description.caption.toString());
+    window.setWindowTitle(toQString(description.caption));
     window.setFixedSize(
         description.clientWidth / TwipsPerPixel, description.clientHeight / TwipsPerPixel);
-    window.setWindowIcon(iconFrom(description.iconResource));
+    window.setWindowIcon(iconFrom(u":/icons"_s));
 
     const TabControlDescription& tabs = description.tabControl;
     TabControl* tabControl = createTabControl(window, tabs);
-    QHash<QString, QWidget*> controls { { tabControl->objectName(), tabControl } };
+    std::vector<QWidget*> controls;
     std::vector<std::pair<int, QWidget*>> focusable { { tabs.focusOrder, tabControl } };
     QList<TextRoom> texts = tabCaptionRooms(*tabControl, tabs);
 
     for (const ControlDescription& control : description.controls) {
         QWidget* parent = control.tab == OnWindow ? &window : tabControl->page(control.tab);
         QWidget* widget = createControl(control, parent);
-        widget->setObjectName(control.name.toString());
+        widget->setObjectName(toQString(control.name));
         widget->setGeometry(toPixels(control.geometry));
-        widget->setAccessibleDescription(control.accessibleDescription.toString());
-        controls.insert(widget->objectName(), widget);
+        widget->setAccessibleDescription(toQString(control.accessibleDescription));
+        controls.push_back(widget);
 
-        const TextRoom text { control.text.toString(),
+        const TextRoom text { toQString(control.text),
             textRoom(control, widget, description.controls) };
         if (control.font)
             widget->setFont(largestFittingFont(fontFor(*control.font), { text }));

@@ -2,13 +2,12 @@
 #pragma once
 
 #include <functional>
-
-class QWidget;
+#include <string_view>
 
 namespace platform {
 
 // Runs one event procedure to completion. A failure it raises ends the procedure where it
-// stands; the user is told in a warning box over `window`, and the program goes on.
-void deliverEvent(QWidget* window, const std::function<void()>& procedure);
+// stands; the sentence that tells the user why comes back, empty when it succeeded.
+std::u16string_view runProcedure(const std::function<void()>& procedure) noexcept;
 
 } // namespace platform
