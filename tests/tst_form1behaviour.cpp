@@ -105,6 +105,9 @@ void TestForm1Behaviour::computes_data()
     QTest::newRow("it: cm zero dpi")
         << "it_IT"_ba << 0 << QStringList { QString(), QString(), u"0"_s }
         << QStringList { u"0"_s, u"0"_s };
+    QTest::newRow("it: cm typed dpi that starts a list entry")
+        << "it_IT"_ba << 0 << QStringList { QString(), QString(), u"1"_s }
+        << QStringList { u"7"_s, u"5"_s };
     QTest::newRow("it: px typed dpi")
         << "it_IT"_ba << 1 << QStringList { u"6000"_s, u"4000"_s, u"300"_s }
         << QStringList { u"51"_s, u"34"_s };

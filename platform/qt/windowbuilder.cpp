@@ -57,6 +57,9 @@ QWidget* createControl(const ControlDescription& description, QWidget* parent)
         auto* comboBox = new QComboBox(parent);
         comboBox->setEditable(true);
         comboBox->setInsertPolicy(QComboBox::NoInsert);
+        // The edit part keeps exactly what is typed: no completion from the list, inline or
+        // in a popup.
+        comboBox->setCompleter(nullptr);
         comboBox->lineEdit()->setMaxLength(INT_MAX);
         comboBox->setEditText(text);
         return comboBox;
