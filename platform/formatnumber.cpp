@@ -22,12 +22,20 @@ void appendGrouped(std::u16string& text, std::string_view digits, const Regional
     }
 }
 
+// Half away from zero, on the exact value. Not std::round: MinGW's adds one half and floors,
+// which turns 0.49999999999999994 into 1. Taking off the whole part is exact.
+double roundHalfAwayFromZero(double value)
+{
+    const double whole = std::trunc(value);
+    return std::fabs(value - whole) >= 0.5 ? whole + std::copysign(1.0, value) : whole;
+}
+
 } // namespace
 
 std::u16string FormatNumber(double value, const RegionalSettings& settings)
 {
     assert(std::isfinite(value));
-    const double whole = std::round(value);
+    const double whole = roundHalfAwayFromZero(value);
     if (whole == 0.0)
         return u"0";
 
@@ -50,11 +58,12 @@ std::u16string FormatNumber(double value, const RegionalSettings& settings)
     }
     switch (settings.negativeForm) {
     case NegativeForm::LeadingSign:
-        text = settings.minusSign;
+        text += settings.minusSign;
         appendGrouped(text, digits, settings);
         break;
     case NegativeForm::LeadingSignSpace:
-        text = settings.minusSign + u' ';
+        text += settings.minusSign;
+        text.push_back(u' ');
         appendGrouped(text, digits, settings);
         break;
     case NegativeForm::TrailingSign:
@@ -63,10 +72,11 @@ std::u16string FormatNumber(double value, const RegionalSettings& settings)
         break;
     case NegativeForm::TrailingSpaceSign:
         appendGrouped(text, digits, settings);
-        text += u' ' + settings.minusSign;
+        text.push_back(u' ');
+        text += settings.minusSign;
         break;
     case NegativeForm::Parentheses:
-        text = u"(";
+        text.push_back(u'(');
         appendGrouped(text, digits, settings);
         text += u')';
         break;

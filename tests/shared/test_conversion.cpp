@@ -63,7 +63,7 @@ TEST_CASE("Both requests give the two result texts")
         { "order: px no 2.54/d factor", C, px, u"1725", u"3450", u"69", u"64", u"127" },
     };
     for (const auto& row : rows) {
-        CAPTURE(row.tag);
+        INFO(row.tag);
         platform::setCurrentRegionalSettings(row.settings);
         const core::ResultTexts result
             = run(row.direction, row.horizontal, row.vertical, row.resolution);
@@ -93,7 +93,7 @@ TEST_CASE("A request that cannot be computed gives no text")
     };
     platform::setCurrentRegionalSettings(samples::Italian);
     for (const auto& row : rows) {
-        CAPTURE(row.tag);
+        INFO(row.tag);
         try {
             const core::ResultTexts result
                 = run(row.direction, row.horizontal, row.vertical, row.resolution);

@@ -80,7 +80,7 @@ TEST_CASE("FormatNumber writes whole numbers as the settings say")
             u"\u22121\u00a0701" },
     };
     for (const auto& row : rows) {
-        CAPTURE(row.tag);
+        INFO(row.tag);
         CHECK(FormatNumber(row.value, row.settings) == row.expected);
     }
 }

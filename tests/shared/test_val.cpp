@@ -142,7 +142,7 @@ TEST_CASE("Val reads what the text holds")
         { "rounding: it grouped long", Italian, u"9.007.199.254.740.993", 9007199254740992.0 },
     };
     for (const Reading& row : rows) {
-        CAPTURE(row.tag);
+        INFO(row.tag);
         CHECK_EXACTLY(Val(row.text, row.settings), row.expected);
     }
 }
@@ -164,7 +164,7 @@ TEST_CASE("Val fails on numbers beyond the range of a double")
         { "octal", C, u"&O" + repeated(u"7", 400) },
     };
     for (const auto& row : rows) {
-        CAPTURE(row.tag);
+        INFO(row.tag);
         CHECK_THROWS_AS(Val(row.text, row.settings), platform::RuntimeError);
     }
 }
@@ -252,7 +252,7 @@ TEST_CASE("Val reads huge texts in linear time")
         return std::chrono::duration<double>(best).count();
     };
     for (const auto& row : rows) {
-        CAPTURE(row.tag);
+        INFO(row.tag);
         const double shorter = bestOfThree(std::u16string(row.prefix) + repeated(row.unit, 100000), row.settings);
         const double longer = bestOfThree(std::u16string(row.prefix) + repeated(row.unit, 1000000), row.settings);
         CAPTURE(shorter);

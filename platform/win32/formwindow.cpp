@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: MIT
+#include "platform/win32/formwindow.h"
+
+#include "platform/eventdispatch.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+namespace platform {
+
+namespace {
+
+constexpr wchar_t windowClass[] = L"ConvertitorePixelCmForm";
+// Below 100 an id could be taken for IDOK or IDCANCEL by the dialog keys.
+constexpr int firstControlId = 100;
+constexpr int programIcon = 1;
+
+std::wstring wide(std::u16string_view text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+const wchar_t* classOf(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+        return L"STATIC";
+    case ControlKind::TextBox:
+        return L"EDIT";
+    case ControlKind::ComboBox:
+        return L"COMBOBOX";
+    case ControlKind::CommandButton:
+        return L"BUTTON";
+    }
+    return L"STATIC";
+}
+
+DWORD styleOf(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+        return SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
+    case ControlKind::TextBox:
+        return WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
+    case ControlKind::ComboBox:
+        return WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+    case ControlKind::CommandButton:
+        return WS_TABSTOP | BS_PUSHBUTTON;
+    }
+    return 0;
+}
+
+HFONT createFont(std::u16string_view family, int pointSize, bool bold, int dpi)
+{
+    return CreateFontW(-MulDiv(pointSize, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
+        FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        DEFAULT_PITCH | FF_SWISS, wide(family).c_str());
+}
+
+} // namespace
+
+FormWindow::FormWindow(const WindowDescription& description, const FormFactory& createForm)
+    : m_description(description)
+{
+    create();
+    m_events = createForm(*this);
+}
+
+FormWindow::~FormWindow()
+{
+    if (IsWindow(m_window))
+        DestroyWindow(m_window);
+    DeleteObject(m_font);
+    DeleteObject(m_headerFont);
+}
+
+int FormWindow::pixels(int twips) const
+{
+    return MulDiv(twips, m_dpi, TwipsPerInch);
+}
+
+void FormWindow::create()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const INITCOMMONCONTROLSEX classes { sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES };
+    InitCommonControlsEx(&classes);
+
+    WNDCLASSEXW windowClassInfo {};
+    windowClassInfo.cbSize = sizeof windowClassInfo;
+    windowClassInfo.lpfnWndProc = windowProcedure;
+    windowClassInfo.hInstance = instance;
+    windowClassInfo.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(programIcon));
+    windowClassInfo.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(programIcon),
+        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClassInfo.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClassInfo.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClassInfo.lpszClassName = windowClass;
+    RegisterClassExW(&windowClassInfo);
+
+    const HDC screen = GetDC(nullptr);
+    m_dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    m_font = createFont(u"MS Sans Serif", 8, false, m_dpi);
+
+    // Fixed size: no sizing border, no maximise box.
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    RECT frame { 0, 0, pixels(m_description.clientWidth), pixels(m_description.clientHeight) };
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    m_window = CreateWindowExW(0, windowClass, wide(m_description.caption).c_str(), style,
+        CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+        nullptr, instance, this);
+    createControls();
+}
+
+void FormWindow::createControls()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const TabControlDescription& tabs = m_description.tabControl;
+    const TwipsRect& area = tabs.geometry;
+    m_tabControl = CreateWindowExW(0, WC_TABCONTROLW, L"",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, pixels(area.left),
+        pixels(area.top), pixels(area.width), pixels(area.height), m_window,
+        reinterpret_cast<HMENU>(INT_PTR(firstControlId - 1)), instance, nullptr);
+    SendMessageW(m_tabControl, WM_SETFONT, WPARAM(m_font), FALSE);
+    for (std::size_t i = 0; i < tabs.captions.size(); ++i) {
+        std::wstring caption = wide(tabs.captions[i]);
+        TCITEMW item {};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageW(m_tabControl, TCM_INSERTITEMW, i, LPARAM(&item));
+    }
+    // The tabs share the strip's width, as the Linux window's do.
+    RECT tabRect {};
+    SendMessageW(m_tabControl, TCM_GETITEMRECT, 0, LPARAM(&tabRect));
+    const int tabWidth = pixels(area.width) / int(std::max<std::size_t>(1, tabs.captions.size()));
+    SendMessageW(m_tabControl, TCM_SETITEMSIZE, 0, MAKELPARAM(tabWidth, tabRect.bottom - tabRect.top));
+
+    for (std::size_t i = 0; i < m_description.controls.size(); ++i) {
+        const ControlDescription& description = m_description.controls[i];
+        const int left = description.tab == OnWindow ? 0 : area.left;
+        const int top = description.tab == OnWindow ? 0 : area.top;
+        int height = pixels(description.geometry.height);
+        if (description.kind == ControlKind::ComboBox)
+            height *= 8; // the edit part and the dropped-down list
+        const DWORD exStyle = description.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0;
+        const HWND control = CreateWindowExW(exStyle, classOf(description.kind),
+            wide(description.text).c_str(), WS_CHILD | WS_CLIPSIBLINGS | styleOf(description.kind),
+            pixels(left + description.geometry.left), pixels(top + description.geometry.top),
+            pixels(description.geometry.width), height, m_window,
+            reinterpret_cast<HMENU>(INT_PTR(firstControlId + int(i))), instance, nullptr);
+        HFONT font = m_font;
+        if (description.font) {
+            m_headerFont = createFont(description.font->family, description.font->pointSize,
+                description.font->bold, m_dpi);
+            font = m_headerFont;
+        }
+        SendMessageW(control, WM_SETFONT, WPARAM(font), FALSE);
+        if (description.kind == ControlKind::TextBox)
+            SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+        if (description.kind == ControlKind::ComboBox) {
+            SendMessageW(control, CB_LIMITTEXT, 0, 0);
+            SetWindowTextW(control, wide(description.text).c_str());
+        }
+        if (description.tab == OnWindow)
+            ShowWindow(control, SW_SHOWNA);
+        m_controls.push_back({ control, description.tab, description.focusOrder,
+            description.kind != ControlKind::Label });
+    }
+
+    // Painting and the dialog keys go by the z-order: the inputs in focus order on top, the
+    // labels under them, the tab control under all.
+    std::vector<Control> byFocus = m_controls;
+    std::ranges::stable_sort(byFocus, [](const Control& a, const Control& b) {
+        return a.focusable != b.focusable ? a.focusable : a.focusOrder < b.focusOrder;
+    });
+    HWND above = HWND_TOP;
+    for (const Control& control : byFocus) {
+        SetWindowPos(control.window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = control.window;
+    }
+    SetWindowPos(m_tabControl, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+std::u16string FormWindow::text(ControlId control) const
+{
+    const HWND window = m_controls.at(control.index).window;
+    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+    return std::u16string(text.begin(), text.end());
+}
+
+void FormWindow::setText(ControlId control, std::u16string_view text)
+{
+    SetWindowTextW(m_controls.at(control.index).window, wide(text).c_str());
+}
+
+void FormWindow::appendListEntry(ControlId comboBox, std::u16string_view entry)
+{
+    // Without CBS_SORT the entry goes to the end; the edit text stays as it is.
+    SendMessageW(m_controls.at(comboBox.index).window, CB_ADDSTRING, 0, LPARAM(wide(entry).c_str()));
+}
+
+void FormWindow::showTab(int tab)
+{
+    SendMessageW(m_tabControl, TCM_SETCURSEL, WPARAM(tab), 0);
+    for (const Control& control : m_controls) {
+        if (control.tab != OnWindow)
+            ShowWindow(control.window, control.tab == tab ? SW_SHOWNA : SW_HIDE);
+    }
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void FormWindow::click(HWND button)
+{
+    for (const auto& [id, procedure] : m_events.clicks) {
+        if (m_controls.at(id.index).window != button)
+            continue;
+        const std::u16string_view failure = runProcedure(procedure);
+        if (!failure.empty())
+            MessageBoxW(m_window, wide(failure).c_str(), wide(m_description.caption).c_str(),
+                MB_OK | MB_ICONWARNING);
+    }
+}
+
+LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM w, LPARAM l)
+{
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(l);
+        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(creation->lpCreateParams));
+    }
+    auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form && form->m_window == window)
+        return form->handle(message, w, l);
+    return DefWindowProcW(window, message, w, l);
+}
+
+LRESULT FormWindow::handle(UINT message, WPARAM w, LPARAM l)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(w) == BN_CLICKED && l != 0)
+            click(reinterpret_cast<HWND>(l));
+        return 0;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(l)->hwndFrom == m_tabControl
+            && reinterpret_cast<const NMHDR*>(l)->code == UINT(TCN_SELCHANGE))
+            showTab(int(SendMessageW(m_tabControl, TCM_GETCURSEL, 0, 0)));
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(m_window, message, w, l);
+    }
+}
+
+int FormWindow::run()
+{
+    if (const std::u16string_view failure = runProcedure(m_events.load); !failure.empty())
+        MessageBoxW(nullptr, wide(failure).c_str(), wide(m_description.caption).c_str(),
+            MB_OK | MB_ICONWARNING);
+    showTab(m_description.tabControl.initialTab);
+    ShowWindow(m_window, SW_SHOWDEFAULT);
+    UpdateWindow(m_window);
+    SetFocus(m_tabControl);
+
+    MSG message {};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (handleKey(message) || IsDialogMessageW(m_window, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return int(message.wParam);
+}
+
+} // namespace platform

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/formcontrols.h"
+#include "platform/startprogram.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace platform {
+
+// A top-level Win32 window built from its description, over which a form's procedures run.
+// Controls of a tab are siblings laid over the tab control, shown while their tab is selected.
+class FormWindow final : public FormControls {
+public:
+    FormWindow(const WindowDescription& description, const FormFactory& createForm);
+    ~FormWindow();
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    std::u16string text(ControlId control) const override;
+    void setText(ControlId control, std::u16string_view text) override;
+    void appendListEntry(ControlId comboBox, std::u16string_view entry) override;
+
+    // Raises the load event, shows the window and delivers its events until it is closed.
+    int run();
+
+private:
+    struct Control {
+        HWND window = nullptr;
+        int tab = OnWindow;
+        int focusOrder = 0;
+        bool focusable = false;
+    };
+
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT handle(UINT message, WPARAM w, LPARAM l);
+    void create();
+    void createControls();
+    void showTab(int tab);
+    void click(HWND button);
+    bool handleKey(const MSG& message);
+    void moveFocus(bool backwards);
+    int pixels(int twips) const;
+
+    const WindowDescription& m_description;
+    HWND m_window = nullptr;
+    HWND m_tabControl = nullptr;
+    std::vector<Control> m_controls;
+    HFONT m_font = nullptr;
+    HFONT m_headerFont = nullptr;
+    int m_dpi = 96;
+    FormEvents m_events;
+};
+
+} // namespace platform
