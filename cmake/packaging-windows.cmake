@@ -1,1 +1,31 @@
 # SPDX-License-Identifier: MIT
+# `cpack` in the Windows build folder makes a portable ZIP and an NSIS installer that puts the
+# program under Program Files, with a Start menu entry and an uninstaller.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+
+set(CPACK_GENERATOR "ZIP;NSIS")
+set(CPACK_PACKAGE_NAME ${PACKAGE_NAME})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Convertitore Pixel Cm developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Convertitore pixel cm per stampe")
+set(CPACK_PACKAGE_FILE_NAME ${PACKAGE_NAME}-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Convertitore pixel cm")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "ConvertitorePixelCm")
+set(CPACK_PACKAGE_EXECUTABLES convertitore-pixel-cm "Convertitore pixel cm per stampe")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+
+# A 64-bit installer for a 64-bit program (Windows on x86-64 runs either; Wine64 only this).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_DISPLAY_NAME "Convertitore pixel cm per stampe")
+set(CPACK_NSIS_PACKAGE_NAME "Convertitore pixel cm per stampe")
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/assets/convertitore-pixel-cm.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/assets/convertitore-pixel-cm.ico)
+set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\convertitore-pixel-cm.exe")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY bin)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_UNINSTALL_NAME "Disinstalla")
+set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
+
+include(CPack)

@@ -1,14 +1,15 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the scripts that need a virtual X display of their own.
 
-# Adds a command to what the calling shell runs when it exits, after what is already there.
+# Adds a command to what the calling shell runs when it exits, before what is already there:
+# what was set up last is cleaned up first.
 on_exit() {
     local action=$1 previous
     # `trap -p` prints the trap as a quoted shell command: trap -- 'ACTION' EXIT.
     eval "set -- $(trap -p EXIT)"
     previous=${3:-}
     # shellcheck disable=SC2064
-    trap "${previous:+$previous; }$action" EXIT
+    trap "$action${previous:+; $previous}" EXIT
 }
 
 # Starts Xvfb on a free display, exports DISPLAY, and stops it when the calling shell exits.

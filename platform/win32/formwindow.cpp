@@ -4,6 +4,7 @@
 #include "platform/eventdispatch.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <algorithm>
 #include <string>
@@ -131,10 +132,12 @@ void FormWindow::createControls()
         item.pszText = caption.data();
         SendMessageW(m_tabControl, TCM_INSERTITEMW, i, LPARAM(&item));
     }
-    // The tabs share the strip's width, as the Linux window's do.
+    // The tabs share the strip's width, as the Linux window's do, less the few pixels the
+    // strip keeps free at its ends (more, and it scrolls).
     RECT tabRect {};
     SendMessageW(m_tabControl, TCM_GETITEMRECT, 0, LPARAM(&tabRect));
-    const int tabWidth = pixels(area.width) / int(std::max<std::size_t>(1, tabs.captions.size()));
+    const int tabWidth = (pixels(area.width) - 2 * GetSystemMetrics(SM_CXEDGE) - 2)
+        / int(std::max<std::size_t>(1, tabs.captions.size()));
     SendMessageW(m_tabControl, TCM_SETITEMSIZE, 0, MAKELPARAM(tabWidth, tabRect.bottom - tabRect.top));
 
     for (std::size_t i = 0; i < m_description.controls.size(); ++i) {
@@ -224,6 +227,18 @@ void FormWindow::click(HWND button)
     }
 }
 
+// A label on a tab stands on the tab's body: white where the desktop draws themed tabs, the
+// face colour where it draws classic ones.
+HBRUSH FormWindow::labelBackground(HDC context, HWND label) const
+{
+    const auto control = std::ranges::find(m_controls, label, &Control::window);
+    const bool onTab = control != m_controls.end() && control->tab != OnWindow;
+    const int colour = onTab && IsAppThemed() ? COLOR_WINDOW : COLOR_BTNFACE;
+    SetBkColor(context, GetSysColor(colour));
+    SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
+    return GetSysColorBrush(colour);
+}
+
 LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM w, LPARAM l)
 {
     if (message == WM_NCCREATE) {
@@ -248,6 +263,8 @@ LRESULT FormWindow::handle(UINT message, WPARAM w, LPARAM l)
             && reinterpret_cast<const NMHDR*>(l)->code == UINT(TCN_SELCHANGE))
             showTab(int(SendMessageW(m_tabControl, TCM_GETCURSEL, 0, 0)));
         return 0;
+    case WM_CTLCOLORSTATIC:
+        return LRESULT(labelBackground(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l)));
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

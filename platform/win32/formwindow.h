@@ -40,6 +40,7 @@ private:
     void createControls();
     void showTab(int tab);
     void click(HWND button);
+    HBRUSH labelBackground(HDC context, HWND label) const;
     bool handleKey(const MSG& message);
     void moveFocus(bool backwards);
     int pixels(int twips) const;

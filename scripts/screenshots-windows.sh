@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Makes the README's screenshots of the Windows program under Wine on a virtual X display,
+# under Italian regional settings: the window on each tab after its default request.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh windows convertitore-pixel-cm
+source scripts/xvfb-lib.sh
+start_virtual_display
+mkdir -p docs
+export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
+
+scripts/wine-run.sh build/windows/bin/convertitore-pixel-cm.exe &
+program_pid=$!
+on_exit 'kill "$program_pid" 2>/dev/null || true'
+window=$(wait_for_window)
+sleep 2
+click_at() {
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    sleep 0.5
+}
+click_at 268 156 # CALCOLA on Pix -> Cm
+screenshot_window "$window" docs/windows-pix-to-cm.png
+click_at 156 59 # the Cm -> Pix tab
+click_at 268 164 # its CALCOLA
+screenshot_window "$window" docs/windows-cm-to-pix.png
+xdotool key --window "$window" alt+F4
+wait "$program_pid" || true
+echo "Saved docs/windows-pix-to-cm.png and docs/windows-cm-to-pix.png"

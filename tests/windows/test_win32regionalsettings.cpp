@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// Windows' regional settings as the program reads them. The ctest entries start it under Wine
+// with a user locale (LANG) and the texts that locale must give.
+#include "platform/formatnumber.h"
+#include "platform/val.h"
+#include "platform/win32/win32regionalsettings.h"
+#include "testsupport.h"
+
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+
+using platform::NegativeForm;
+using platform::RegionalSettings;
+
+namespace {
+
+// The environment as Windows keeps it, in UTF-16.
+std::u16string environmentText(const wchar_t* name)
+{
+    const wchar_t* value = _wgetenv(name);
+    REQUIRE(value != nullptr);
+    return std::u16string(value, value + std::wcslen(value));
+}
+
+} // namespace
+
+TEST_CASE("Windows' grouping strings")
+{
+    const struct {
+        const char* grouping;
+        std::u16string_view text;
+        std::u16string expected;
+    } rows[] = {
+        { "3;0 repeats", u"3;0", u"1,234,567,890" },
+        { "3;2;0 is Indian", u"3;2;0", u"1,23,45,67,890" },
+        { "3 groups once", u"3", u"1234567,890" },
+        { "3;2 groups twice", u"3;2", u"12345,67,890" },
+        { "0;0 groups nothing", u"0;0", u"1234567890" },
+        { "empty groups nothing", u"", u"1234567890" },
+        { "nonsense groups nothing", u"x", u"1234567890" },
+    };
+    for (const auto& row : rows) {
+        INFO(row.grouping);
+        RegionalSettings settings { u".", u",", u"-", u"+", {}, {}, true, 0 };
+        platform::readWindowsGrouping(row.text, settings);
+        CHECK(platform::FormatNumber(1234567890.0, settings) == row.expected);
+        CHECK(platform::Val(row.expected, settings) == 1234567890.0);
+    }
+}
+
+TEST_CASE("Windows' negative number formats")
+{
+    CHECK(platform::negativeFormOfWindows(0) == NegativeForm::Parentheses);
+    CHECK(platform::negativeFormOfWindows(1) == NegativeForm::LeadingSign);
+    CHECK(platform::negativeFormOfWindows(2) == NegativeForm::LeadingSignSpace);
+    CHECK(platform::negativeFormOfWindows(3) == NegativeForm::TrailingSign);
+    CHECK(platform::negativeFormOfWindows(4) == NegativeForm::TrailingSpaceSign);
+}
+
+TEST_CASE("The user's settings as Windows gives them")
+{
+    const RegionalSettings settings = platform::userRegionalSettings();
+    CHECK(platform::FormatNumber(1701.0, settings) == environmentText(L"EXPECTED_1701"));
+    CHECK(platform::FormatNumber(1234567.8, settings) == environmentText(L"EXPECTED_1234568"));
+    CHECK(platform::Val(environmentText(L"EXPECTED_1701"), settings) == 1701.0);
+}
