@@ -1,35 +1,45 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the benchmarks (release) and prints one table: start-up against an empty Qt window
-# on a virtual X display, requests against a strtod floor, and click to result.
+# Builds the benchmarks and prints one table: start-up against reference windows on a virtual
+# X display, requests against a strtod floor, click to result, and a click after a 1 MB paste
+# in release and debug builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${RUNS:-20}
+runs=${RUNS:-25}
 
 scripts/setup.sh bench >/dev/null
+scripts/setup.sh bench-debug bench_click >/dev/null
 bin=build/bench
 source scripts/xvfb-lib.sh
 start_virtual_display
 runtime=$(mktemp -d)
+on_exit 'rm -rf "$runtime"'
 export XDG_RUNTIME_DIR=$runtime
 unset QT_QPA_PLATFORM
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+fail() {
+    echo "bench: $*" >&2
+    exit 1
+}
 
 declare -A times memory
-programs=(program baseline baseline_text)
+programs=(program plain empty)
 command_for() {
     case $1 in
     program) echo "env LC_ALL=it_IT.UTF-8 $bin/bin/convertitore-pixel-cm" ;;
-    baseline) echo "env LC_ALL=it_IT.UTF-8 $bin/bench/baseline/baseline_window" ;;
-    baseline_text) echo "env LC_ALL=it_IT.UTF-8 $bin/bench/baseline/baseline_window --text" ;;
+    plain) echo "env LC_ALL=it_IT.UTF-8 $bin/bench/baseline/baseline_window --plain" ;;
+    empty) echo "env LC_ALL=it_IT.UTF-8 $bin/bench/baseline/baseline_window" ;;
     esac
 }
-# One warm-up start each, then the three alternate.
+# One warm-up start each, then they alternate.
 for name in "${programs[@]}"; do "$bin/bench/startup/startup_probe" $(command_for "$name") >/dev/null; done
 for ((i = 0; i < runs; ++i)); do
     for name in "${programs[@]}"; do
-        read -r ms kib < <("$bin/bench/startup/startup_probe" $(command_for "$name") 2>/dev/null)
+        sample=$("$bin/bench/startup/startup_probe" $(command_for "$name") 2>/dev/null) \
+            || fail "no first paint of $name in run $i"
+        read -r ms kib <<<"$sample"
+        [ -n "$ms" ] && [ -n "$kib" ] || fail "an empty sample of $name in run $i"
         times[$name]+="$ms "
         memory[$name]+="$kib "
     done
@@ -47,20 +57,23 @@ px_ns=$(ns PixToCmRequest)
 floor_ns=$(ns Floor)
 
 clicks=$(QT_QPA_PLATFORM=offscreen "$bin/bench/click/bench_click" 2>/dev/null)
-click() { grep "$1" <<<"$clicks" | awk -v c="$2" '{ print $c }'; }
+debug_clicks=$(QT_QPA_PLATFORM=offscreen build/bench-debug/bench/click/bench_click 2>/dev/null)
+click() { grep "$1" <<<"$2" | awk -v c="$3" '{ printf "%s", c == 2 ? $2 : $3 }'; }
+ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
 
 cat <<TABLE
 | measure | this program | reference | ratio | target |
 | --- | --- | --- | --- | --- |
-| start to first paint, median of $runs (ms) | $program_ms | $baseline_ms (empty window) | $(ratio "$program_ms" "$baseline_ms") | <= 1.25 |
-| peak resident memory at first paint (KiB) | $program_kib | $baseline_kib (empty window) | $(ratio "$program_kib" "$baseline_kib") | <= 1.15 |
-| start to first paint, against a window with one line of text (ms) | $program_ms | $baseline_text_ms | $(ratio "$program_ms" "$baseline_text_ms") | |
-| peak memory, against a window with one line of text (KiB) | $program_kib | $baseline_text_kib | $(ratio "$program_kib" "$baseline_text_kib") | |
+| start to first paint, median of $runs (ms) | $program_ms | $plain_ms (same window, plain widgets) | $(ratio "$program_ms" "$plain_ms") | <= 1.05 |
+| peak resident memory at first paint (KiB) | $program_kib | $plain_kib (same window, plain widgets) | $(ratio "$program_kib" "$plain_kib") | <= 1.02 |
+| start to first paint, against an empty window (ms) | $program_ms | $empty_ms | $(ratio "$program_ms" "$empty_ms") | |
+| peak memory, against an empty window (KiB) | $program_kib | $empty_kib | $(ratio "$program_kib" "$empty_kib") | |
 | Cm -> Pix request, texts in and out (ns) | $cm_ns | $floor_ns (3 strtod + 2 integer texts) | $(ratio "$cm_ns" "$floor_ns") | <= 2 |
 | Pix -> Cm request, texts in and out (ns) | $px_ns | $floor_ns | $(ratio "$px_ns" "$floor_ns") | <= 2 |
-| click to both results, Pix -> Cm, median / 90th percentile of 1000 (µs) | $(click Command2 2) / $(click Command2 3) | | | < 200 |
-| click to both results, Cm -> Pix, median / 90th percentile of 1000 (µs) | $(click Command1 2) / $(click Command1 3) | | | < 200 |
+| click to both results, Pix -> Cm, median / 90th percentile of 1000 (µs) | $(click Command2 "$clicks" 2) / $(click Command2 "$clicks" 3) | | | < 200 |
+| click to both results, Cm -> Pix, median / 90th percentile of 1000 (µs) | $(click Command1 "$clicks" 2) / $(click Command1 "$clicks" 3) | | | < 200 |
+| click after a 1 MB paste, release, median / 90th percentile of 9 (ms) | $(ms "$(click Paste1MB "$clicks" 2)") / $(ms "$(click Paste1MB "$clicks" 3)") | | | |
+| click after a 1 MB paste, debug, median / 90th percentile of 9 (ms) | $(ms "$(click Paste1MB "$debug_clicks" 2)") / $(ms "$(click Paste1MB "$debug_clicks" 3)") | | | |
 TABLE
 echo
 echo "Machine: $(nproc) cores, $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(uname -sr), Xvfb $(dpkg-query -W -f='${Version}' xvfb), Qt $(dpkg-query -W -f='${Version}' libqt6core6)"
-rm -rf "$runtime"

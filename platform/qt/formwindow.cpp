@@ -3,11 +3,13 @@
 
 #include "platform/eventdispatch.h"
 #include "platform/qt/controltext.h"
+#include "platform/qt/programicon.h"
 #include "platform/qt/windowbuilder.h"
 #include "platform/qt/qtext.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace platform {
 
@@ -65,6 +67,17 @@ void FormWindow::raiseLoad()
     m_loaded = true;
     if (const std::u16string_view failure = runProcedure(m_events.load); !failure.empty())
         reportFailure(this, failure);
+}
+
+// Decoding the icon set costs as much as a fifth of the start: it comes right after the
+// window's first paint, which the user waits for, and before anything else can happen.
+void FormWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_painted)
+        return;
+    m_painted = true;
+    QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon()); });
 }
 
 void showForm(FormWindow& form)

@@ -27,10 +27,14 @@ public:
 
     void raiseLoad();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     std::vector<QWidget*> m_controls;
     FormEvents m_events;
     bool m_loaded = false;
+    bool m_painted = false;
 };
 
 // Raises the load event once, then shows the form.

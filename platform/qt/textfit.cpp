@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace platform {
 
@@ -20,27 +22,47 @@ bool textsFit(const QFont& font, const QList<TextRoom>& texts)
 
 QFont largestFittingFont(const QFont& font, const QList<TextRoom>& texts, qreal smallestPointSize)
 {
-    if (font.pointSizeF() <= 0 || textsFit(font, texts))
+    if (font.pointSizeF() <= 0 || texts.isEmpty())
         return font;
 
-    // Text grows about in proportion to the point size: start from the size that proportion
-    // gives, so that only a step or two is measured, each a font loaded.
-    const QFontMetricsF metrics(font);
-    qreal scale = 1.0;
+    // One measurement at the font's own size tells whether everything fits, how far the
+    // tightest text must shrink (text grows about in proportion to the point size), and which
+    // texts are tightest: measured first at other sizes, they fail a size that is too large
+    // at once.
+    const QFontMetrics metrics(font);
+    QList<std::pair<qreal, TextRoom>> byNeed;
     for (const TextRoom& text : texts) {
-        const qreal width = metrics.horizontalAdvance(text.text);
-        if (width > 0)
-            scale = std::min(scale, text.room.width() / width);
-        scale = std::min(scale, text.room.height() / metrics.height());
+        const int width = metrics.horizontalAdvance(text.text);
+        const qreal widthScale = width > 0 ? qreal(text.room.width()) / width : 1.0;
+        byNeed.append({ std::min(widthScale, qreal(text.room.height()) / metrics.height()), text });
     }
+    std::ranges::sort(byNeed, {}, &std::pair<qreal, TextRoom>::first);
+    const qreal scale = byNeed.front().first;
+    if (scale >= 1.0)
+        return font;
+    const auto textsToMeasureAt = [&](qreal size) {
+        // A text with a quarter of its room to spare at the smaller size fits there too:
+        // hinting moves widths by far less. Only the others are measured, tightest first.
+        QList<TextRoom> tight;
+        for (const auto& [need, text] : std::as_const(byNeed)) {
+            if (need * font.pointSizeF() / size < 1.25)
+                tight.append(text);
+        }
+        return tight;
+    };
+
+    // Each size is a font loaded: none is measured twice.
     const qreal largest = font.pointSizeF() - 0.5;
     QFont candidate = font;
+    std::map<qreal, bool> measured;
     const auto fitsAt = [&](qreal size) {
+        const auto known = measured.find(size);
+        if (known != measured.end())
+            return known->second;
         candidate.setPointSizeF(size);
-        return textsFit(candidate, texts);
+        return measured[size] = textsFit(candidate, textsToMeasureAt(size));
     };
-    qreal size = std::max(
-        smallestPointSize, std::floor(std::min(font.pointSizeF() * scale, largest) * 2) / 2);
+    qreal size = std::clamp(std::round(font.pointSizeF() * scale * 2) / 2, smallestPointSize, largest);
     while (size > smallestPointSize && !fitsAt(size))
         size -= 0.5;
     // Hinting rounds widths, so the proportion can also be too cautious.

@@ -7,10 +7,7 @@
 #include "platform/qt/qtext.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QFontDatabase>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -142,19 +139,6 @@ void placeInFocusOrder(std::vector<std::pair<int, QWidget*>> focusable)
         focusable.front().second->setFocus();
 }
 
-// The folder holds one PNG per size, named by its size ("16.png"); giving Qt the sizes saves
-// it decoding every image at start-up just to learn them.
-QIcon iconFrom(const QString& resourceFolder)
-{
-    QIcon icon;
-    const QDir folder(resourceFolder);
-    for (const QString& file : folder.entryList({ u"*.png"_s }, QDir::Files)) {
-        const int size = QFileInfo(file).baseName().toInt();
-        icon.addFile(folder.filePath(file), QSize(size, size));
-    }
-    return icon;
-}
-
 TabControl* createTabControl(QWidget& window, const TabControlDescription& tabs)
 {
     auto* tabControl = new TabControl(&window);
@@ -202,7 +186,6 @@ std::vector<QWidget*> buildWindow(QWidget& window, const WindowDescription& desc
     window.setWindowTitle(toQString(description.caption));
     window.setFixedSize(
         description.clientWidth / TwipsPerPixel, description.clientHeight / TwipsPerPixel);
-    window.setWindowIcon(iconFrom(u":/icons"_s));
 
     const TabControlDescription& tabs = description.tabControl;
     TabControl* tabControl = createTabControl(window, tabs);
