@@ -2,6 +2,7 @@
 #include "platform/win32/formwindow.h"
 
 #include "platform/eventdispatch.h"
+#include "platform/win32/widetext.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -17,11 +18,6 @@ constexpr wchar_t windowClass[] = L"ConvertitorePixelCmForm";
 // Below 100 an id could be taken for IDOK or IDCANCEL by the dialog keys.
 constexpr int firstControlId = 100;
 constexpr int programIcon = 1;
-
-std::wstring wide(std::u16string_view text)
-{
-    return std::wstring(text.begin(), text.end());
-}
 
 const wchar_t* classOf(ControlKind kind)
 {
@@ -53,13 +49,6 @@ DWORD styleOf(ControlKind kind)
     return 0;
 }
 
-HFONT createFont(std::u16string_view family, int pointSize, bool bold, int dpi)
-{
-    return CreateFontW(-MulDiv(pointSize, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
-        FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-        DEFAULT_PITCH | FF_SWISS, wide(family).c_str());
-}
-
 } // namespace
 
 FormWindow::FormWindow(const WindowDescription& description, const FormFactory& createForm)
@@ -75,11 +64,6 @@ FormWindow::~FormWindow()
         DestroyWindow(m_window);
     DeleteObject(m_font);
     DeleteObject(m_headerFont);
-}
-
-int FormWindow::pixels(int twips) const
-{
-    return MulDiv(twips, m_dpi, TwipsPerInch);
 }
 
 void FormWindow::create()
@@ -100,31 +84,20 @@ void FormWindow::create()
     windowClassInfo.lpszClassName = windowClass;
     RegisterClassExW(&windowClassInfo);
 
-    const HDC screen = GetDC(nullptr);
-    m_dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    m_font = createFont(u"MS Sans Serif", 8, false, m_dpi);
-
-    // Fixed size: no sizing border, no maximise box.
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    RECT frame { 0, 0, pixels(m_description.clientWidth), pixels(m_description.clientHeight) };
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    m_window = CreateWindowExW(0, windowClass, wide(m_description.caption).c_str(), style,
-        CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
-        nullptr, instance, this);
+    m_window = CreateWindowExW(0, windowClass, wide(m_description.caption).c_str(), windowStyle,
+        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    m_dpi = int(GetDpiForWindow(m_window));
     createControls();
+    layOut();
 }
 
 void FormWindow::createControls()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const TabControlDescription& tabs = m_description.tabControl;
-    const TwipsRect& area = tabs.geometry;
     m_tabControl = CreateWindowExW(0, WC_TABCONTROLW, L"",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, pixels(area.left),
-        pixels(area.top), pixels(area.width), pixels(area.height), m_window,
-        reinterpret_cast<HMENU>(INT_PTR(firstControlId - 1)), instance, nullptr);
-    SendMessageW(m_tabControl, WM_SETFONT, WPARAM(m_font), FALSE);
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, 0, 0, 0, 0,
+        m_window, reinterpret_cast<HMENU>(INT_PTR(firstControlId - 1)), instance, nullptr);
     for (std::size_t i = 0; i < tabs.captions.size(); ++i) {
         std::wstring caption = wide(tabs.captions[i]);
         TCITEMW item {};
@@ -132,34 +105,14 @@ void FormWindow::createControls()
         item.pszText = caption.data();
         SendMessageW(m_tabControl, TCM_INSERTITEMW, i, LPARAM(&item));
     }
-    // The tabs share the strip's width, as the Linux window's do, less the few pixels the
-    // strip keeps free at its ends (more, and it scrolls).
-    RECT tabRect {};
-    SendMessageW(m_tabControl, TCM_GETITEMRECT, 0, LPARAM(&tabRect));
-    const int tabWidth = (pixels(area.width) - 2 * GetSystemMetrics(SM_CXEDGE) - 2)
-        / int(std::max<std::size_t>(1, tabs.captions.size()));
-    SendMessageW(m_tabControl, TCM_SETITEMSIZE, 0, MAKELPARAM(tabWidth, tabRect.bottom - tabRect.top));
 
     for (std::size_t i = 0; i < m_description.controls.size(); ++i) {
         const ControlDescription& description = m_description.controls[i];
-        const int left = description.tab == OnWindow ? 0 : area.left;
-        const int top = description.tab == OnWindow ? 0 : area.top;
-        int height = pixels(description.geometry.height);
-        if (description.kind == ControlKind::ComboBox)
-            height *= 8; // the edit part and the dropped-down list
         const DWORD exStyle = description.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0;
         const HWND control = CreateWindowExW(exStyle, classOf(description.kind),
             wide(description.text).c_str(), WS_CHILD | WS_CLIPSIBLINGS | styleOf(description.kind),
-            pixels(left + description.geometry.left), pixels(top + description.geometry.top),
-            pixels(description.geometry.width), height, m_window,
-            reinterpret_cast<HMENU>(INT_PTR(firstControlId + int(i))), instance, nullptr);
-        HFONT font = m_font;
-        if (description.font) {
-            m_headerFont = createFont(description.font->family, description.font->pointSize,
-                description.font->bold, m_dpi);
-            font = m_headerFont;
-        }
-        SendMessageW(control, WM_SETFONT, WPARAM(font), FALSE);
+            0, 0, 0, 0, m_window, reinterpret_cast<HMENU>(INT_PTR(firstControlId + int(i))),
+            instance, nullptr);
         if (description.kind == ControlKind::TextBox)
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
         if (description.kind == ControlKind::ComboBox) {
@@ -262,6 +215,11 @@ LRESULT FormWindow::handle(UINT message, WPARAM w, LPARAM l)
         if (reinterpret_cast<const NMHDR*>(l)->hwndFrom == m_tabControl
             && reinterpret_cast<const NMHDR*>(l)->code == UINT(TCN_SELCHANGE))
             showTab(int(SendMessageW(m_tabControl, TCM_GETCURSEL, 0, 0)));
+        return 0;
+    case WM_DPICHANGED:
+        // Moved to a screen of another resolution: the same layout at the new one.
+        m_dpi = HIWORD(w);
+        layOut(reinterpret_cast<const RECT*>(l));
         return 0;
     case WM_CTLCOLORSTATIC:
         return LRESULT(labelBackground(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l)));

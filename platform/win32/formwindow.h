@@ -34,10 +34,17 @@ private:
         bool focusable = false;
     };
 
+    // Fixed size: no sizing border, no maximise box.
+    static constexpr DWORD windowStyle
+        = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
     void create();
     void createControls();
+    // Places and sizes the window and its controls, and sets their fonts, at the window's
+    // resolution; where the system suggests a place for the window, there.
+    void layOut(const RECT* suggested = nullptr);
     void showTab(int tab);
     void click(HWND button);
     HBRUSH labelBackground(HDC context, HWND label) const;
