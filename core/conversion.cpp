@@ -59,8 +59,8 @@ ResultTexts CmToPixRequest(std::u16string_view horizontalCm, std::u16string_view
     return request(CmToPixels, horizontalCm, verticalCm, resolution);
 }
 
-ResultTexts PixToCmRequest(std::u16string_view horizontalPixels,
-    std::u16string_view verticalPixels, std::u16string_view resolution)
+ResultTexts PixToCmRequest(std::u16string_view horizontalPixels, std::u16string_view verticalPixels,
+    std::u16string_view resolution)
 {
     return request(PixelsToCm, horizontalPixels, verticalPixels, resolution);
 }

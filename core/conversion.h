@@ -32,7 +32,7 @@ double PixelsToCm(double px, double dpi);
 // Both texts, or ConversionFailure and none.
 ResultTexts CmToPixRequest(std::u16string_view horizontalCm, std::u16string_view verticalCm,
     std::u16string_view resolution);
-ResultTexts PixToCmRequest(std::u16string_view horizontalPixels,
-    std::u16string_view verticalPixels, std::u16string_view resolution);
+ResultTexts PixToCmRequest(std::u16string_view horizontalPixels, std::u16string_view verticalPixels,
+    std::u16string_view resolution);
 
 } // namespace core

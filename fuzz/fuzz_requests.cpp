@@ -48,7 +48,11 @@ std::u16string fromUtf8(const std::uint8_t* data, std::size_t size)
     std::u16string text;
     for (std::size_t i = 0; i < size;) {
         const unsigned lead = data[i];
-        const int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const int length = lead < 0x80 ? 1
+            : lead >= 0xF0             ? 4
+            : lead >= 0xE0             ? 3
+            : lead >= 0xC0             ? 2
+                                       : 1;
         if (i + std::size_t(length) > size || length == 1) {
             text.push_back(char16_t(lead));
             ++i;
@@ -95,7 +99,8 @@ std::array<std::u16string, 3> splitTexts(const std::uint8_t* data, std::size_t s
 // A result is a whole number in the regional format: the minus sign where the settings put
 // it, ASCII digits and the group separator; never "-0", "inf" or "nan"; and it reads back as
 // the rounded value.
-void checkResult(const std::u16string& text, double value, const platform::RegionalSettings& settings)
+void checkResult(
+    const std::u16string& text, double value, const platform::RegionalSettings& settings)
 {
     std::u16string digits = text;
     bool negative = false;
@@ -126,7 +131,8 @@ void checkResult(const std::u16string& text, double value, const platform::Regio
 }
 
 // What a text reads as, or nothing where reading it fails.
-std::optional<double> readOrNothing(const std::u16string& text, const platform::RegionalSettings& settings)
+std::optional<double> readOrNothing(
+    const std::u16string& text, const platform::RegionalSettings& settings)
 {
     try {
         return platform::Val(text, settings);
@@ -140,8 +146,8 @@ using Request
 
 // The request against the same arithmetic done here, step by step.
 void checkDirection(Request request, double (*expected)(double, double),
-    const std::array<std::u16string, 3>& texts, const platform::RegionalSettings& settings, bool mustFail,
-    bool mustSucceed)
+    const std::array<std::u16string, 3>& texts, const platform::RegionalSettings& settings,
+    bool mustFail, bool mustSucceed)
 {
     double horizontal = 0;
     double vertical = 0;

@@ -45,8 +45,8 @@ std::u16string FormatNumber(double value, const RegionalSettings& settings)
     const double magnitude = std::fabs(whole);
     [[maybe_unused]] const auto [end, error] = magnitude < 0x1p63
         ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::uint64_t(magnitude))
-        : std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                        std::chars_format::fixed, 0);
+        : std::to_chars(
+            buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, 0);
     assert(error == std::errc());
     const std::string_view digits(buffer.data(), std::size_t(end - buffer.data()));
 

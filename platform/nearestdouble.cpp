@@ -23,16 +23,15 @@ constexpr std::int64_t underflowMagnitude = -330;
 // Up to 15 digits are an exact double, and so is every power of ten up to 10^22: one
 // multiplication or division of the two is then correctly rounded.
 constexpr std::size_t exactDigits = 15;
-constexpr std::array<double, 23> exactPowersOfTen { 1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
-                                                    1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17,
-                                                    1e18, 1e19, 1e20, 1e21, 1e22 };
+constexpr std::array<double, 23> exactPowersOfTen { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
+    1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
 
 // The standard library's conversion is correctly rounded and knows no locale.
 double correctlyRounded(std::string_view text, std::chars_format format)
 {
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, format);
+    const auto [end, error]
+        = std::from_chars(text.data(), text.data() + text.size(), value, format);
     if (error == std::errc::result_out_of_range) {
         // Out of range below the smallest double is zero, above the largest an overflow.
         if (format == std::chars_format::hex || text.find("e-") == std::string_view::npos)

@@ -174,6 +174,9 @@ double Val(std::u16string_view text, const RegionalSettings& settings)
     return readClassic(text);
 }
 
-double Val(std::u16string_view text) { return Val(text, currentRegionalSettings()); }
+double Val(std::u16string_view text)
+{
+    return Val(text, currentRegionalSettings());
+}
 
 } // namespace platform

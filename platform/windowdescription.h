@@ -38,7 +38,8 @@ struct ControlDescription {
     TwipsRect geometry;
     std::u16string_view text;
     int focusOrder = 0;
-    std::u16string_view captionOf = {}; // for a label: the control it names, also for screen readers
+    std::u16string_view captionOf
+        = {}; // for a label: the control it names, also for screen readers
     std::u16string_view accessibleDescription = {};
     const FontDescription* font = nullptr; // the window's font when null
 };

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "shared/samplesettings.h"
 #include "platform/formatnumber.h"
 #include "platform/qt/qtregionalsettings.h"
 #include "platform/val.h"
+#include "shared/samplesettings.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -8,8 +8,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     for (const char* button : { "Command2", "Command1" }) {
         auto* target = form.findChild<QPushButton*>(QString::fromLatin1(button));
         QTest::mouseClick(const_cast<QTabBar*>(tabs), Qt::LeftButton, {},
-                          tabs->tabRect(button[7] == '1' ? 0 : 1).center());
+            tabs->tabRect(button[7] == '1' ? 0 : 1).center());
         std::vector<qint64> times;
         for (int i = 0; i < clicks; ++i) {
             QElapsedTimer timer;

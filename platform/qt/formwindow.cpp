@@ -4,8 +4,8 @@
 #include "platform/eventdispatch.h"
 #include "platform/qt/controltext.h"
 #include "platform/qt/programicon.h"
-#include "platform/qt/windowbuilder.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/windowbuilder.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -19,8 +19,8 @@ void reportFailure(QWidget* window, std::u16string_view message)
 {
     // Window-modal and not blocking: the click returns at once, and nothing can be clicked
     // in the window until the user has read the message.
-    auto* box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), toQString(message),
-        QMessageBox::Ok, window);
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, window->windowTitle(), toQString(message), QMessageBox::Ok, window);
     box->setObjectName(QStringLiteral("failureMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);

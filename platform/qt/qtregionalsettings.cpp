@@ -43,7 +43,8 @@ RegionalSettings regionalSettingsOf(const QLocale& locale)
     settings.groupSeparator = separator.toStdU16String();
     const int least = codePoints(groups.last());
     const int higher = groups.size() > 2 ? codePoints(groups[groups.size() - 2]) : least;
-    settings.groupSizes = least == higher ? std::vector<int> { least } : std::vector<int> { least, higher };
+    settings.groupSizes
+        = least == higher ? std::vector<int> { least } : std::vector<int> { least, higher };
     for (int digits = 1; digits <= longestRepunit; ++digits) {
         if (locale.toString(repunit(digits)).contains(separator)) {
             settings.minimumGroupedDigits = digits;

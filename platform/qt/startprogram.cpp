@@ -2,8 +2,8 @@
 #include "platform/startprogram.h"
 
 #include "platform/qt/formwindow.h"
-#include "platform/qt/qtregionalsettings.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/qtregionalsettings.h"
 
 #include <QApplication>
 #include <cstdio>

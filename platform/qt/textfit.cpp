@@ -62,7 +62,8 @@ QFont largestFittingFont(const QFont& font, const QList<TextRoom>& texts, qreal 
         candidate.setPointSizeF(size);
         return measured[size] = textsFit(candidate, textsToMeasureAt(size));
     };
-    qreal size = std::clamp(std::round(font.pointSizeF() * scale * 2) / 2, smallestPointSize, largest);
+    qreal size
+        = std::clamp(std::round(font.pointSizeF() * scale * 2) / 2, smallestPointSize, largest);
     while (size > smallestPointSize && !fitsAt(size))
         size -= 0.5;
     // Hinting rounds widths, so the proportion can also be too cautious.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/windowbuilder.h"
 
+#include "platform/qt/qtext.h"
 #include "platform/qt/tabcontrol.h"
 #include "platform/qt/textfit.h"
 #include "platform/windowdescription.h"
-#include "platform/qt/qtext.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

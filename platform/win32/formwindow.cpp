@@ -69,7 +69,8 @@ FormWindow::~FormWindow()
 void FormWindow::create()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const INITCOMMONCONTROLSEX classes { sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES };
+    const INITCOMMONCONTROLSEX classes { sizeof(INITCOMMONCONTROLSEX),
+        ICC_TAB_CLASSES | ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&classes);
 
     WNDCLASSEXW windowClassInfo {};
@@ -96,8 +97,8 @@ void FormWindow::createControls()
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const TabControlDescription& tabs = m_description.tabControl;
     m_tabControl = CreateWindowExW(0, WC_TABCONTROLW, L"",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, 0, 0, 0, 0,
-        m_window, reinterpret_cast<HMENU>(INT_PTR(firstControlId - 1)), instance, nullptr);
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, 0, 0, 0, 0, m_window,
+        reinterpret_cast<HMENU>(INT_PTR(firstControlId - 1)), instance, nullptr);
     for (std::size_t i = 0; i < tabs.captions.size(); ++i) {
         std::wstring caption = wide(tabs.captions[i]);
         TCITEMW item {};
@@ -109,10 +110,10 @@ void FormWindow::createControls()
     for (std::size_t i = 0; i < m_description.controls.size(); ++i) {
         const ControlDescription& description = m_description.controls[i];
         const DWORD exStyle = description.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0;
-        const HWND control = CreateWindowExW(exStyle, classOf(description.kind),
-            wide(description.text).c_str(), WS_CHILD | WS_CLIPSIBLINGS | styleOf(description.kind),
-            0, 0, 0, 0, m_window, reinterpret_cast<HMENU>(INT_PTR(firstControlId + int(i))),
-            instance, nullptr);
+        const HWND control
+            = CreateWindowExW(exStyle, classOf(description.kind), wide(description.text).c_str(),
+                WS_CHILD | WS_CLIPSIBLINGS | styleOf(description.kind), 0, 0, 0, 0, m_window,
+                reinterpret_cast<HMENU>(INT_PTR(firstControlId + int(i))), instance, nullptr);
         if (description.kind == ControlKind::TextBox)
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
         if (description.kind == ControlKind::ComboBox) {
@@ -155,7 +156,8 @@ void FormWindow::setText(ControlId control, std::u16string_view text)
 void FormWindow::appendListEntry(ControlId comboBox, std::u16string_view entry)
 {
     // Without CBS_SORT the entry goes to the end; the edit text stays as it is.
-    SendMessageW(m_controls.at(comboBox.index).window, CB_ADDSTRING, 0, LPARAM(wide(entry).c_str()));
+    SendMessageW(
+        m_controls.at(comboBox.index).window, CB_ADDSTRING, 0, LPARAM(wide(entry).c_str()));
 }
 
 void FormWindow::showTab(int tab)

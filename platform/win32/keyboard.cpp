@@ -69,7 +69,8 @@ bool FormWindow::handleKey(const MSG& message)
 void FormWindow::moveFocus(bool backwards)
 {
     const int tab = int(SendMessageW(m_tabControl, TCM_GETCURSEL, 0, 0));
-    std::vector<std::pair<int, HWND>> order { { m_description.tabControl.focusOrder, m_tabControl } };
+    std::vector<std::pair<int, HWND>> order { { m_description.tabControl.focusOrder,
+        m_tabControl } };
     for (const Control& control : m_controls) {
         if (control.focusable && (control.tab == OnWindow || control.tab == tab))
             order.emplace_back(control.focusOrder, control.window);
@@ -83,7 +84,8 @@ void FormWindow::moveFocus(bool backwards)
     next = (next + count) % count;
     const HWND target = order[std::size_t(next)].second;
     SetFocus(target);
-    // As in a dialog, a text reached by the keyboard is selected whole.
+    // As in a dialog, a text reached by the keyboard is selected whole (each kind of control
+    // takes the message that is its own and ignores the other).
     SendMessageW(target, EM_SETSEL, 0, -1);
     SendMessageW(target, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
 }

@@ -41,9 +41,11 @@ void FormWindow::layOut(const RECT* suggested)
     // strip keeps free at its ends (more, and it scrolls).
     RECT tabRect {};
     SendMessageW(m_tabControl, TCM_GETITEMRECT, 0, LPARAM(&tabRect));
-    const int tabWidth = (pixels(area.width) - 2 * GetSystemMetricsForDpi(SM_CXEDGE, UINT(m_dpi)) - 2)
+    const int tabWidth
+        = (pixels(area.width) - 2 * GetSystemMetricsForDpi(SM_CXEDGE, UINT(m_dpi)) - 2)
         / int(std::max<std::size_t>(1, tabs.captions.size()));
-    SendMessageW(m_tabControl, TCM_SETITEMSIZE, 0, MAKELPARAM(tabWidth, tabRect.bottom - tabRect.top));
+    SendMessageW(
+        m_tabControl, TCM_SETITEMSIZE, 0, MAKELPARAM(tabWidth, tabRect.bottom - tabRect.top));
 
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         const ControlDescription& description = m_description.controls[i];

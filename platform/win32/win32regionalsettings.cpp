@@ -12,10 +12,12 @@ namespace {
 std::u16string localeText(LCTYPE type)
 {
     std::array<wchar_t, 32> buffer {};
-    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer.data(), int(buffer.size()));
+    const int length
+        = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer.data(), int(buffer.size()));
     if (length <= 1)
         return {};
-    return std::u16string(reinterpret_cast<const char16_t*>(buffer.data()), std::size_t(length - 1));
+    return std::u16string(
+        reinterpret_cast<const char16_t*>(buffer.data()), std::size_t(length - 1));
 }
 
 int localeNumber(LCTYPE type, int otherwise)

@@ -212,7 +212,8 @@ TEST_CASE("Val reads the program's own results back")
         for (const platform::NegativeForm form : forms) {
             RegionalSettings settings = *sample;
             settings.negativeForm = form;
-            for (const double value : { 0.0, 7.0, 1701.0, -1701.0, 1234568.0, -9007199254740992.0 }) {
+            for (const double value :
+                { 0.0, 7.0, 1701.0, -1701.0, 1234568.0, -9007199254740992.0 }) {
                 const std::u16string written = platform::FormatNumber(value, settings);
                 CAPTURE(written);
                 CHECK(Val(written, settings) == value);
@@ -245,16 +246,17 @@ TEST_CASE("Val reads huge texts in linear time")
             const auto start = std::chrono::steady_clock::now();
             try {
                 static_cast<void>(Val(text, settings));
-            } catch (const platform::RuntimeError&) {
-            }
+            } catch (const platform::RuntimeError&) { }
             best = std::min(best, std::chrono::steady_clock::now() - start);
         }
         return std::chrono::duration<double>(best).count();
     };
     for (const auto& row : rows) {
         INFO(row.tag);
-        const double shorter = bestOfThree(std::u16string(row.prefix) + repeated(row.unit, 100000), row.settings);
-        const double longer = bestOfThree(std::u16string(row.prefix) + repeated(row.unit, 1000000), row.settings);
+        const double shorter
+            = bestOfThree(std::u16string(row.prefix) + repeated(row.unit, 100000), row.settings);
+        const double longer
+            = bestOfThree(std::u16string(row.prefix) + repeated(row.unit, 1000000), row.settings);
         CAPTURE(shorter);
         CAPTURE(longer);
         CHECK(longer <= 20 * shorter + 0.002);
