@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Runs a Windows program under Wine in the build's own prefix, made on first use:
+# Runs a Windows program under Wine in the build's own prefix, made on first use, or that
+# prefix's Wine server:
 #     scripts/wine-run.sh PROGRAM.exe [ARGUMENT...]
+#     scripts/wine-run.sh wineserver -k
 # WINEPREFIX may name another prefix. No Mono or Gecko prompts, no debug chatter.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,6 +12,11 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver64 || command -v wineserver || echo /usr/lib/wine/wineserver64)
+
+if [ "${1:-}" = wineserver ]; then
+    shift
+    exec "$wineserver" "$@"
+fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$(dirname "$WINEPREFIX")"

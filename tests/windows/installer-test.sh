@@ -23,12 +23,12 @@ grep -q "bin/convertitore-pixel-cm.exe" <<<"$(unzip -l "$zip")" || fail "the ZIP
 export WINEPREFIX=$out/prefix
 wine() { "$here/../../scripts/wine-run.sh" "$@"; }
 start_virtual_display
-on_exit '/usr/lib/wine/wineserver64 -k 2>/dev/null || true'
+on_exit 'wine wineserver -k 2>/dev/null || true'
 
 folder="$WINEPREFIX/drive_c/Program Files/Convertitore pixel cm"
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Convertitore pixel cm per stampe"
 wine "$installer" /S
-/usr/lib/wine/wineserver64 -w
+wine wineserver -w
 [ -f "$folder/bin/convertitore-pixel-cm.exe" ] || fail "not installed under Program Files"
 [ -f "$folder/Disinstalla.exe" ] || fail "no uninstaller"
 ls "$menu"/*.lnk >/dev/null 2>&1 || fail "no Start menu entry"
@@ -41,7 +41,7 @@ timeout 20 tail --pid="$program_pid" -f /dev/null || fail "the installed program
 wait "$program_pid" || fail "the installed program ended with status $?"
 
 wine "$folder/Disinstalla.exe" /S
-/usr/lib/wine/wineserver64 -w
+wine wineserver -w
 [ ! -e "$folder" ] || fail "left behind: $(find "$folder")"
 [ ! -e "$menu" ] || fail "the Start menu entry is left behind"
 echo "PASS: ZIP and installer built; installed, started, closed and uninstalled with nothing left"
