@@ -16,10 +16,6 @@ program_pid=$!
 on_exit 'kill "$program_pid" 2>/dev/null || true'
 window=$(wait_for_window)
 sleep 2
-click_at() {
-    xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 0.5
-}
 click_at 268 156 # CALCOLA on Pix -> Cm
 screenshot_window "$window" docs/windows-pix-to-cm.png
 click_at 156 59 # the Cm -> Pix tab

@@ -18,11 +18,6 @@ start_program() {
     window=$(wait_for_window)
 }
 
-# Clicks at logical window coordinates.
-click_at() {
-    xdotool mousemove --window "$window" $(($1 * scale)) $(($2 * scale)) click 1
-    sleep 0.3
-}
 
 start_program 1
 click_at 268 156 # CALCOLA on Pix -> Cm

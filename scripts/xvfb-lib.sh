@@ -33,6 +33,13 @@ wait_for_window() {
     timeout 60 xdotool search --sync --limit 1 --name "^${1:-CONVERTITORE PIXEL CM PER STAMPE}\$"
 }
 
+# Clicks at coordinates of $window (times $scale, where a script sets one) and lets the
+# program answer.
+click_at() {
+    xdotool mousemove --window "$window" $(($1 * ${scale:-1})) $(($2 * ${scale:-1})) click 1
+    sleep 0.3
+}
+
 # Saves a PNG of one window.
 screenshot_window() {
     /usr/bin/import -window "$1" "$2"

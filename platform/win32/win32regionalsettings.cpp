@@ -42,8 +42,10 @@ void readWindowsGrouping(std::u16string_view grouping, RegionalSettings& setting
         const std::size_t end = std::min(grouping.find(u';', start), grouping.size());
         int size = 0;
         for (std::size_t i = start; i < end; ++i) {
-            if (grouping[i] < u'0' || grouping[i] > u'9')
-                return settings.groupSizes.clear();
+            if (grouping[i] < u'0' || grouping[i] > u'9') {
+                settings.groupSizes.clear();
+                return;
+            }
             size = size * 10 + (grouping[i] - u'0');
         }
         if (size == 0) {

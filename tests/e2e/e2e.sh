@@ -45,11 +45,6 @@ window=$(wait_for_window) \
 geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "564x380" ] || fail "window is $geometry, not 564x380"
 
-# Window coordinates of a control's centre: the tab control stands at (32, 48).
-click_at() {
-    xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 0.2
-}
 
 # Selects the whole text of the field at these window coordinates, copies it to the clipboard
 # and prints it.
@@ -60,6 +55,7 @@ read_field() {
     read_clipboard
 }
 
+# Coordinates are the window's; the tab control stands at (32, 48).
 # Pix -> Cm is in front: type 5184 into the horizontal pixels (Text8) and press CALCOLA.
 click_at 152 129
 xdotool key --window "$window" ctrl+a

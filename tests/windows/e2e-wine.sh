@@ -17,10 +17,6 @@ fail() {
 start_virtual_display
 export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
 # Without a window manager Wine's X window is the client area: coordinates are the client's.
-click_at() {
-    xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 0.3
-}
 # Selects a field's whole text as a dialog user does (End, Shift+Home) and copies it.
 read_field() {
     mark_clipboard
