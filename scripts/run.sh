@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the program and starts it. Where no display can be opened it starts the program on a
-# virtual display instead, saves a screenshot of its window, and exits.
+# virtual display instead, saves a screenshot of its window after its default request, and
+# exits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,7 +26,8 @@ start_virtual_display
 "$program" &
 program_pid=$!
 window=$(wait_for_window)
-sleep 0.5
+wait_for_field 152 129 3888
+click_at 268 156 # CALCOLA on Pix -> Cm, in front at start
 screenshot=build/release/screenshot.png
 screenshot_window "$window" "$screenshot"
 kill "$program_pid"

@@ -15,7 +15,7 @@ scripts/wine-run.sh build/windows/bin/convertitore-pixel-cm.exe &
 program_pid=$!
 on_exit 'kill "$program_pid" 2>/dev/null || true'
 window=$(wait_for_window)
-sleep 2
+wait_for_field 152 129 3888
 click_at 268 156 # CALCOLA on Pix -> Cm
 screenshot_window "$window" docs/windows-pix-to-cm.png
 click_at 156 59 # the Cm -> Pix tab

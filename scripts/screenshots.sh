@@ -16,8 +16,8 @@ start_program() {
     program_pid=$!
     scale=$1
     window=$(wait_for_window)
+    wait_for_field 152 129 3888
 }
-
 
 start_program 1
 click_at 268 156 # CALCOLA on Pix -> Cm

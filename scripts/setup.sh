@@ -57,12 +57,27 @@ if ((${#missing[@]} > 0)); then
 fi
 
 if [ "$preset" = windows ]; then
-    # Wine takes the user's regional settings from LANG only where glibc has that locale.
-    for locale in it_IT en_US en_IN de_CH; do
-        if ! locale -a | grep -qx "$locale.utf8"; then
-            "${sudo[@]}" localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    # Wine takes the user's regional settings from LANG only where glibc has that locale. They
+    # are listed in /etc/locale.gen, as the system's own tools do it, so that every later
+    # locale-gen keeps them.
+    regenerate=0
+    for entry in "it_IT.UTF-8 UTF-8" "en_US.UTF-8 UTF-8" "en_IN UTF-8" "de_CH.UTF-8 UTF-8"; do
+        if ! grep -qxF "$entry" /etc/locale.gen; then
+            if grep -qxE "# ?${entry//./\\.}" /etc/locale.gen; then
+                "${sudo[@]}" sed -i -E "s/^# ?${entry//./\\.}\$/$entry/" /etc/locale.gen
+            else
+                echo "$entry" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+            fi
+            regenerate=1
+        fi
+        locale=${entry%% *}
+        if ! locale -a | grep -qxi "${locale%%.*}\.utf-\?8"; then
+            regenerate=1
         fi
     done
+    if ((regenerate)); then
+        "${sudo[@]}" locale-gen
+    fi
 fi
 
 cmake --preset "$preset" >/dev/null

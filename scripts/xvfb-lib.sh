@@ -27,10 +27,49 @@ start_virtual_display() {
     on_exit 'kill "$XVFB_PID" 2>/dev/null || true'
 }
 
-# Waits, at most 60 seconds, for a window with this caption (the program's by default) and
-# prints its id.
+# Prints a window's size as WIDTHxHEIGHT.
+window_size() {
+    xdotool getwindowgeometry "$1" 2>/dev/null | sed -n 's/.*Geometry: //p' || true
+}
+
+# Waits, at most 60 seconds, for a mapped window with this caption (the program's by default)
+# whose size has stayed the same for three looks in a row, and prints its id. Wine names its X
+# window before it maps it and gives it its final size.
 wait_for_window() {
-    timeout 60 xdotool search --sync --limit 1 --name "^${1:-CONVERTITORE PIXEL CM PER STAMPE}\$"
+    local caption=${1:-CONVERTITORE PIXEL CM PER STAMPE} deadline=$((SECONDS + 60))
+    local id size last= same=0
+    while ((SECONDS < deadline)); do
+        id=$(xdotool search --onlyvisible --limit 1 --name "^$caption\$" 2>/dev/null | head -n 1 || true)
+        size=
+        [ -n "$id" ] && size=$(window_size "$id")
+        if [ -n "$size" ] && [ "$size" = "$last" ]; then
+            same=$((same + 1))
+            if ((same >= 2)); then
+                printf '%s\n' "$id"
+                return 0
+            fi
+        else
+            same=0
+        fi
+        last=$size
+        sleep 0.25
+    done
+    echo "no mapped window of a steady size captioned '$caption' within 60 s" >&2
+    return 1
+}
+
+# Waits, at most 60 seconds, until no window with this caption but $window is left, mapped or
+# not: Wine keeps a closed message box, and the window it disabled, for a while.
+wait_until_only_window() {
+    local caption=${1:-CONVERTITORE PIXEL CM PER STAMPE} deadline=$((SECONDS + 60))
+    while ((SECONDS < deadline)); do
+        if [ -z "$(xdotool search --name "^$caption\$" 2>/dev/null | grep -vx "$window")" ]; then
+            return 0
+        fi
+        sleep 0.2
+    done
+    echo "windows captioned '$caption' besides $window still there after 60 s" >&2
+    return 1
 }
 
 # Clicks at coordinates of $window (times $scale, where a script sets one) and lets the
@@ -60,5 +99,28 @@ read_clipboard() {
         fi
         sleep 0.2
     done
+    return 1
+}
+
+# Selects the whole text of the field at these coordinates of $window, as a keyboard user does
+# (End, then Shift+Home, in a Qt line edit and a classic Windows edit alike), copies it and
+# prints it.
+read_field() {
+    mark_clipboard
+    click_at "$1" "$2"
+    xdotool key --window "$window" End shift+Home ctrl+c
+    read_clipboard
+}
+
+# Waits, at most 60 seconds, until the field at these coordinates of $window reads this text:
+# a window shows before its controls answer, and a window a message box disabled answers
+# again only once the box is gone.
+wait_for_field() {
+    local deadline=$((SECONDS + 60))
+    while ((SECONDS < deadline)); do
+        [ "$(read_field "$1" "$2" || true)" = "$3" ] && return 0
+        sleep 0.5
+    done
+    echo "the field at $1,$2 did not read '$3' within 60 s" >&2
     return 1
 }

@@ -42,18 +42,9 @@ program_pid=$!
 window=$(wait_for_window) \
     || fail "no window with the program's caption"
 
-geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+geometry=$(window_size "$window")
 [ "$geometry" = "564x380" ] || fail "window is $geometry, not 564x380"
-
-
-# Selects the whole text of the field at these window coordinates, copies it to the clipboard
-# and prints it.
-read_field() {
-    mark_clipboard
-    click_at "$1" "$2"
-    xdotool key --window "$window" ctrl+a ctrl+c
-    read_clipboard
-}
+wait_for_field 152 129 3888 || fail "Text8 does not read 3888"
 
 # Coordinates are the window's; the tab control stands at (32, 48).
 # Pix -> Cm is in front: type 5184 into the horizontal pixels (Text8) and press CALCOLA.

@@ -17,20 +17,13 @@ fail() {
 start_virtual_display
 export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
 # Without a window manager Wine's X window is the client area: coordinates are the client's.
-# Selects a field's whole text as a dialog user does (End, Shift+Home) and copies it.
-read_field() {
-    mark_clipboard
-    click_at "$1" "$2"
-    xdotool key --window "$window" End shift+Home ctrl+c
-    read_clipboard
-}
 type_into() {
     click_at "$1" "$2"
     xdotool key --window "$window" End shift+Home BackSpace
     xdotool type --window "$window" --delay 30 "$3"
 }
 windows_named() {
-    xdotool search --name "^$caption\$" 2>/dev/null || true
+    xdotool search "$@" --name "^$caption\$" 2>/dev/null || true
 }
 
 # Wine is known to fail a start now and then with no window at all: one more try.
@@ -46,15 +39,9 @@ for attempt in 1 2; do
 done
 on_exit 'kill "$program_pid" 2>/dev/null || true'
 
-geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+geometry=$(window_size "$window")
 [ "$geometry" = "564x380" ] || fail "window is $geometry, not 564x380"
-
-# The window shows before its controls answer: wait for a field's initial text.
-for _ in $(seq 20); do
-    [ "$(read_field 152 129 || true)" = "3888" ] && break
-    sleep 0.5
-done
-[ "$(read_field 152 129)" = "3888" ] || fail "Text8 does not read 3888"
+wait_for_field 152 129 3888 || fail "Text8 does not read 3888"
 
 # Pix -> Cm is in front: 5184 pixels at 240 DPI print 55 cm wide.
 type_into 152 129 5184
@@ -82,21 +69,16 @@ click_at 400 59
 type_into 136 178 0
 click_at 268 156
 box=
-for _ in $(seq 50); do
-    box=$(windows_named | grep -vx "$window" | head -n 1 || true)
-    [ -n "$box" ] && break
+deadline=$((SECONDS + 60))
+while [ -z "$box" ] && ((SECONDS < deadline)); do
     sleep 0.2
+    box=$(windows_named --onlyvisible | grep -vx "$window" | head -n 1 || true)
 done
 [ -n "$box" ] || fail "no message box after a zero resolution"
 [ "$(windows_named | wc -l)" -eq 2 ] || fail "more than one message box"
 xdotool key --window "$box" Return
-for _ in $(seq 50); do
-    [ "$(windows_named | wc -l)" -eq 1 ] && break
-    sleep 0.2
-done
-[ "$(windows_named | wc -l)" -eq 1 ] || fail "the message box did not close"
-result=$(read_field 240 217) || fail "nothing copied from Text6"
-[ "$result" = "55" ] || fail "Text6 changed to '$result' after a failed request"
+wait_until_only_window || fail "the message box did not close"
+wait_for_field 240 217 55 || fail "Text6 changed to '$(read_field 240 217)' after a failed request"
 
 xdotool key --window "$window" alt+F4
 timeout 20 tail --pid="$program_pid" -f /dev/null || fail "the program did not end when its window closed"
