@@ -22,4 +22,6 @@ It tells how many pixels an image needs to print at a given size in
 centimetres and resolution, and how large an image of a given pixel size
 prints. Numbers follow the user's regional settings.")
 
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/normalize-staging.cmake)
+
 include(CPack)

@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build)
 case "$preset" in
-windows)
+windows | dist-windows)
     packages+=(
         # the cross-compiler and the resource compiler, and the framework of the shared tests
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools doctest-dev
@@ -29,6 +29,8 @@ windows)
         libqt6widgets6 fonts-dejavu-core
         # tests on a virtual X display with real input events
         xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
+        # release files compared when built at another time
+        faketime
         # desktop integration and packaging checks
         desktop-file-utils appstream lintian dpkg-dev file binutils-mingw-w64-x86-64
         # sanitizers, fuzzing, memcheck and benchmarks
@@ -56,7 +58,7 @@ if ((${#missing[@]} > 0)); then
         apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ "$preset" = windows ]; then
+if [ "$preset" = windows ] || [ "$preset" = dist-windows ]; then
     # Wine takes the user's regional settings from LANG only where glibc has that locale. They
     # are listed in /etc/locale.gen, as the system's own tools do it, so that every later
     # locale-gen keeps them.

@@ -1,0 +1,9 @@
+# SPDX-License-Identifier: MIT
+# Run by CPack on the staged files before it packs them: the same modes whatever the umask, and,
+# where SOURCE_DATE_EPOCH is set, the same times however late the files were built, so that
+# what is packed depends on the sources alone.
+execute_process(COMMAND chmod -R u=rwX,go=rX ${CPACK_TEMPORARY_INSTALL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    execute_process(COMMAND find ${CPACK_TEMPORARY_INSTALL_DIRECTORY} -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +
+        COMMAND_ERROR_IS_FATAL ANY)
+endif()
