@@ -7,3 +7,15 @@ if(DEFINED ENV{SOURCE_DATE_EPOCH})
     execute_process(COMMAND find ${CPACK_TEMPORARY_INSTALL_DIRECTORY} -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +
         COMMAND_ERROR_IS_FATAL ANY)
 endif()
+
+# The installer lists its files itself (cmake/packaging-windows.cmake): they must be exactly
+# what the install rules staged.
+if(CPACK_GENERATOR STREQUAL "NSIS")
+    file(GLOB_RECURSE staged RELATIVE ${CPACK_TEMPORARY_INSTALL_DIRECTORY} ${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*)
+    list(SORT staged)
+    set(listed ${CPACK_INSTALLER_FILES})
+    list(SORT listed)
+    if(NOT staged STREQUAL listed)
+        message(FATAL_ERROR "The installer lists ${listed}, but the install rules stage ${staged}")
+    endif()
+endif()

@@ -28,6 +28,23 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_UNINSTALL_NAME "Disinstalla")
 set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
 
+# The installer names its files one by one, in this order: NSIS's own `File /r` takes them in
+# the order the build machine's file system lists them, which differs from folder to folder.
+# The staging check stops the package where the install rules and this list part.
+set(CPACK_INSTALLER_FILES LICENSE.txt bin/convertitore-pixel-cm.exe)
+# CPack writes the value into its configuration file as it stands, between quotes: the
+# script's quotes, backslashes and ${INST_DIR} are escaped for that file.
+set(CPACK_NSIS_FULL_INSTALL "")
+foreach(file IN LISTS CPACK_INSTALLER_FILES)
+    get_filename_component(folder "/${file}" DIRECTORY)
+    string(REGEX REPLACE "/$" "" folder "${folder}")
+    string(REPLACE "/" [[\\]] folder "${folder}")
+    string(REPLACE "/" [[\\]] file "${file}")
+    string(APPEND CPACK_NSIS_FULL_INSTALL [[SetOutPath \"$INSTDIR]] "${folder}" [[\"]] "\n  "
+        [[File \"\${INST_DIR}\\]] "${file}" [[\"]] "\n  ")
+endforeach()
+string(APPEND CPACK_NSIS_FULL_INSTALL [[SetOutPath \"$INSTDIR\"]])
+
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/normalize-staging.cmake)
 
 include(CPack)
