@@ -17,6 +17,10 @@ set(CPACK_STRIP_FILES ON)
 
 # A 64-bit installer for a 64-bit program (Windows on x86-64 runs either; Wine64 only this).
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# NSIS records each packed file's time. CPack writes some of the installer's own files (its
+# options page) as it packs: they go without one. The program's files keep theirs, the
+# release's (cmake/normalize-staging.cmake).
+string(APPEND CPACK_NSIS_DEFINES "\n  SetDateSave off")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_DISPLAY_NAME "Convertitore pixel cm per stampe")
 set(CPACK_NSIS_PACKAGE_NAME "Convertitore pixel cm per stampe")
@@ -34,7 +38,7 @@ set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
 set(CPACK_INSTALLER_FILES LICENSE.txt bin/convertitore-pixel-cm.exe)
 # CPack writes the value into its configuration file as it stands, between quotes: the
 # script's quotes, backslashes and ${INST_DIR} are escaped for that file.
-set(CPACK_NSIS_FULL_INSTALL "")
+set(CPACK_NSIS_FULL_INSTALL "SetDateSave on\n  ")
 foreach(file IN LISTS CPACK_INSTALLER_FILES)
     get_filename_component(folder "/${file}" DIRECTORY)
     string(REGEX REPLACE "/$" "" folder "${folder}")
@@ -43,7 +47,7 @@ foreach(file IN LISTS CPACK_INSTALLER_FILES)
     string(APPEND CPACK_NSIS_FULL_INSTALL [[SetOutPath \"$INSTDIR]] "${folder}" [[\"]] "\n  "
         [[File \"\${INST_DIR}\\]] "${file}" [[\"]] "\n  ")
 endforeach()
-string(APPEND CPACK_NSIS_FULL_INSTALL [[SetOutPath \"$INSTDIR\"]])
+string(APPEND CPACK_NSIS_FULL_INSTALL [[SetOutPath \"$INSTDIR\"]] "\n  SetDateSave off")
 
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/normalize-staging.cmake)
 
