@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds everything with warnings as errors and runs every test: the suite as it is, the suite
-# again under AddressSanitizer and UBSan, a minute of fuzzing, and the Windows build under
-# Wine. Every suite runs even when an earlier one fails; the summary line counts them all.
+# again under AddressSanitizer and UBSan, a minute of fuzzing, the Windows build under Wine,
+# and the release files built twice and compared. Every suite runs even when an earlier one
+# fails; the summary line counts them all.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,9 +13,11 @@ broken=()
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
+# A suite is a test preset, built by the configure preset of the same name or the one named
+# before a colon.
 run_suite() {
-    local preset=$1
-    if ! scripts/setup.sh "$preset"; then
+    local build=${1%%:*} preset=${1#*:}
+    if ! scripts/setup.sh "$build"; then
         broken+=("$preset (build)")
         return
     fi
@@ -34,7 +37,7 @@ run_suite() {
     fi
 }
 
-for suite in dev asan fuzz windows; do
+for suite in dev asan fuzz windows dev:reproducible; do
     run_suite "$suite"
 done
 echo "total: $passed passed, $failed failed"
