@@ -26,15 +26,15 @@ constexpr std::size_t exactDigits = 15;
 constexpr std::array<double, 23> exactPowersOfTen { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
     1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
 
-// The standard library's conversion is correctly rounded and knows no locale.
-double correctlyRounded(std::string_view text, std::chars_format format)
+// The standard library's conversion is correctly rounded and knows no locale. Out of its range
+// a value below one is below the smallest double, and so zero; any other overflows.
+double correctlyRounded(std::string_view text, std::chars_format format, bool belowOne)
 {
     double value = 0;
     const auto [end, error]
         = std::from_chars(text.data(), text.data() + text.size(), value, format);
     if (error == std::errc::result_out_of_range) {
-        // Out of range below the smallest double is zero, above the largest an overflow.
-        if (format == std::chars_format::hex || text.find("e-") == std::string_view::npos)
+        if (!belowOne)
             throw RuntimeError(RuntimeError::Kind::Overflow);
         return text.front() == '-' ? -0.0 : 0.0;
     }
@@ -82,7 +82,9 @@ double nearestDouble(bool negative, std::string_view digits, std::int64_t expone
     }
     text.push_back('e');
     text.append(std::to_string(exponent));
-    return correctlyRounded(text, std::chars_format::scientific);
+    // The digits stand before the decimal point: the value is below one when they all stand
+    // after it.
+    return correctlyRounded(text, std::chars_format::scientific, magnitude <= 0);
 }
 
 double nearestDoubleOfHexadecimal(std::string_view digits)
@@ -93,7 +95,7 @@ double nearestDoubleOfHexadecimal(std::string_view digits)
         return 0.0;
     if (digits.size() - first > mostSignificantDigits)
         throw RuntimeError(RuntimeError::Kind::Overflow);
-    return correctlyRounded(digits.substr(first), std::chars_format::hex);
+    return correctlyRounded(digits.substr(first), std::chars_format::hex, false);
 }
 
 } // namespace platform

@@ -76,6 +76,9 @@ TEST_CASE("A request that cannot be computed gives no text")
 {
     const auto cm = Direction::CmToPix;
     const auto px = Direction::PixToCm;
+    // Past the largest double, written with more digits than the integer part has.
+    const std::u16string hugeGrouped = u"200" + repeated(u".000", 102) + u",5";
+    const std::u16string hugeWithFraction = u"2" + repeated(u"0", 308) + u",5";
     const struct {
         const char* tag;
         Direction direction;
@@ -90,6 +93,9 @@ TEST_CASE("A request that cannot be computed gives no text")
         { "quotient overflows: px", px, u"1e300", u"1", u"1e-10", Kind::Overflow },
         { "unreadable size: cm", cm, u"1e400", u"13", u"240", Kind::Overflow },
         { "read before dividing: px", px, u"3888", u"1e400", u"0", Kind::Overflow },
+        { "huge grouped size: cm", cm, hugeGrouped, u"13", u"240", Kind::Overflow },
+        { "huge resolution: cm", cm, u"18", u"13", hugeWithFraction, Kind::Overflow },
+        { "huge resolution: px", px, u"3888", u"2592", hugeWithFraction, Kind::Overflow },
     };
     platform::setCurrentRegionalSettings(samples::Italian);
     for (const auto& row : rows) {

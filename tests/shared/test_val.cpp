@@ -23,15 +23,6 @@ struct Reading {
     double expected;
 };
 
-std::u16string repeated(std::u16string_view unit, std::size_t times)
-{
-    std::u16string text;
-    text.reserve(unit.size() * times);
-    for (std::size_t i = 0; i < times; ++i)
-        text += unit;
-    return text;
-}
-
 std::u16string ascii(std::string_view text)
 {
     return std::u16string(text.begin(), text.end());
@@ -162,6 +153,11 @@ TEST_CASE("Val fails on numbers beyond the range of a double")
         { "grouped digits", Italian, u"1" + repeated(u".000", 103) },
         { "hex", C, u"&H" + repeated(u"F", 300) },
         { "octal", C, u"&O" + repeated(u"7", 400) },
+        // More digits than the integer part has: written with a negative exponent inside.
+        { "a fraction past the largest", C, u"1." + repeated(u"9", 309) + u"e308" },
+        { "grouped with a fraction", Italian, u"200" + repeated(u".000", 102) + u",5" },
+        { "digits with a fraction", C, u"2" + repeated(u"0", 308) + u".5" },
+        { "over 800 digits", C, u"2" + repeated(u"0", 308) + u"." + repeated(u"0", 600) + u"1" },
     };
     for (const auto& row : rows) {
         INFO(row.tag);

@@ -40,6 +40,16 @@ struct StringMaker<std::u16string> {
 };
 } // namespace doctest
 
+// A unit of text written this many times.
+inline std::u16string repeated(std::u16string_view unit, std::size_t times)
+{
+    std::u16string text;
+    text.reserve(unit.size() * times);
+    for (std::size_t i = 0; i < times; ++i)
+        text += unit;
+    return text;
+}
+
 // Doubles compare bit for bit here, so that -0 and 0 differ too.
 inline bool sameDouble(double a, double b)
 {
