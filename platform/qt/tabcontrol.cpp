@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/tabcontrol.h"
 
+#include "platform/formbehaviour.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -83,21 +85,22 @@ bool TabControl::event(QEvent* event)
 
 void TabControl::keyPressEvent(QKeyEvent* event)
 {
-    int step = 0;
-    if (event->modifiers().testFlag(Qt::ControlModifier)) {
-        const bool backwards = event->modifiers().testFlag(Qt::ShiftModifier);
-        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
-            step = backwards || event->key() == Qt::Key_Backtab ? -1 : 1;
-        else if (event->key() == Qt::Key_PageDown)
-            step = 1;
-        else if (event->key() == Qt::Key_PageUp)
-            step = -1;
-    }
-    if (step == 0 || count() < 2) {
+    NavigationKey key = NavigationKey::Other;
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        key = NavigationKey::Tab;
+    else if (event->key() == Qt::Key_PageDown)
+        key = NavigationKey::PageDown;
+    else if (event->key() == Qt::Key_PageUp)
+        key = NavigationKey::PageUp;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const int next
+        = tabAfterKey(currentIndex(), count(), key, modifiers.testFlag(Qt::ControlModifier),
+            modifiers.testFlag(Qt::ShiftModifier) || event->key() == Qt::Key_Backtab);
+    if (next == currentIndex()) {
         QWidget::keyPressEvent(event);
         return;
     }
-    setCurrentIndex((currentIndex() + step + count()) % count());
+    setCurrentIndex(next);
     m_tabBar->setFocus(Qt::TabFocusReason);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/windowbuilder.h"
 
+#include "platform/formbehaviour.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/tabcontrol.h"
 #include "platform/qt/textfit.h"
@@ -130,13 +131,17 @@ QSize textRoom(const ControlDescription& description, QWidget* control,
     return size;
 }
 
-void placeInFocusOrder(std::vector<std::pair<int, QWidget*>> focusable)
+// The window's focus order; the focus starts on its first stop.
+void placeInFocusOrder(const WindowDescription& description, QWidget* tabControl,
+    const std::vector<QWidget*>& controls)
 {
-    std::ranges::sort(focusable, {}, &std::pair<int, QWidget*>::first);
-    for (std::size_t i = 1; i < focusable.size(); ++i)
-        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
-    if (!focusable.empty())
-        focusable.front().second->setFocus();
+    std::vector<QWidget*> chain;
+    for (const FocusStop& stop : focusChain(description))
+        chain.push_back(stop.isTabStrip() ? tabControl : controls[stop.control->index]);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    if (!chain.empty())
+        chain.front()->setFocus();
 }
 
 TabControl* createTabControl(QWidget& window, const TabControlDescription& tabs)
@@ -166,16 +171,9 @@ QList<TextRoom> tabCaptionRooms(const TabControl& tabControl, const TabControlDe
 // Each label names the control it captions, for the keyboard and for screen readers.
 void linkCaptions(const std::vector<QWidget*>& controls, const WindowDescription& description)
 {
-    const auto named = [&](std::u16string_view name) {
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            if (description.controls[i].name == name)
-                return controls[i];
-        }
-        return static_cast<QWidget*>(nullptr);
-    };
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (!description.controls[i].captionOf.empty())
-            qobject_cast<QLabel*>(controls[i])->setBuddy(named(description.controls[i].captionOf));
+        if (const std::optional<ControlId> label = labelOf(description, ControlId { i }))
+            qobject_cast<QLabel*>(controls[label->index])->setBuddy(controls[i]);
     }
 }
 
@@ -190,7 +188,6 @@ std::vector<QWidget*> buildWindow(QWidget& window, const WindowDescription& desc
     const TabControlDescription& tabs = description.tabControl;
     TabControl* tabControl = createTabControl(window, tabs);
     std::vector<QWidget*> controls;
-    std::vector<std::pair<int, QWidget*>> focusable { { tabs.focusOrder, tabControl } };
     QList<TextRoom> texts = tabCaptionRooms(*tabControl, tabs);
 
     for (const ControlDescription& control : description.controls) {
@@ -209,14 +206,12 @@ std::vector<QWidget*> buildWindow(QWidget& window, const WindowDescription& desc
             texts.append(text);
         if (control.kind == ControlKind::Label)
             widget->lower();
-        else
-            focusable.emplace_back(control.focusOrder, widget);
     }
     linkCaptions(controls, description);
 
     window.setFont(largestFittingFont(window.font(), texts));
     tabControl->setCurrentIndex(tabs.initialTab);
-    placeInFocusOrder(std::move(focusable));
+    placeInFocusOrder(description, tabControl, controls);
     return controls;
 }
 

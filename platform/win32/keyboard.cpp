@@ -4,6 +4,8 @@
 // Ctrl+PgDn/PgUp switch tabs, and Enter and Esc do nothing (neither button is a default one).
 #include "platform/win32/formwindow.h"
 
+#include "platform/formbehaviour.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -47,15 +49,18 @@ bool FormWindow::handleKey(const MSG& message)
 
     if (key == VK_RETURN || key == VK_ESCAPE)
         return !comboListOpen(focusedControl(m_window));
-    const int tabs = int(SendMessageW(m_tabControl, TCM_GETITEMCOUNT, 0, 0));
-    int step = 0;
-    if (pressed(VK_CONTROL) && key == VK_TAB)
-        step = pressed(VK_SHIFT) ? -1 : 1;
-    else if (pressed(VK_CONTROL) && (key == VK_NEXT || key == VK_PRIOR))
-        step = key == VK_NEXT ? 1 : -1;
-    if (step != 0 && tabs > 0) {
-        const int current = int(SendMessageW(m_tabControl, TCM_GETCURSEL, 0, 0));
-        showTab((current + step + tabs) % tabs);
+    NavigationKey navigation = NavigationKey::Other;
+    if (key == VK_TAB)
+        navigation = NavigationKey::Tab;
+    else if (key == VK_NEXT)
+        navigation = NavigationKey::PageDown;
+    else if (key == VK_PRIOR)
+        navigation = NavigationKey::PageUp;
+    const int front = int(SendMessageW(m_tabControl, TCM_GETCURSEL, 0, 0));
+    const int next = tabAfterKey(front, int(SendMessageW(m_tabControl, TCM_GETITEMCOUNT, 0, 0)),
+        navigation, pressed(VK_CONTROL), pressed(VK_SHIFT));
+    if (next != front) {
+        showTab(next);
         SetFocus(m_tabControl);
         return true;
     }
@@ -69,20 +74,16 @@ bool FormWindow::handleKey(const MSG& message)
 void FormWindow::moveFocus(bool backwards)
 {
     const int tab = int(SendMessageW(m_tabControl, TCM_GETCURSEL, 0, 0));
-    std::vector<std::pair<int, HWND>> order { { m_description.tabControl.focusOrder,
-        m_tabControl } };
-    for (const Control& control : m_controls) {
-        if (control.focusable && (control.tab == OnWindow || control.tab == tab))
-            order.emplace_back(control.focusOrder, control.window);
-    }
-    std::ranges::sort(order);
-
     const HWND focus = focusedControl(m_window);
-    const auto at = std::ranges::find(order, focus, &std::pair<int, HWND>::second);
-    const std::ptrdiff_t count = std::ptrdiff_t(order.size());
-    std::ptrdiff_t next = at == order.end() ? 0 : (at - order.begin()) + (backwards ? -1 : 1);
-    next = (next + count) % count;
-    const HWND target = order[std::size_t(next)].second;
+    std::optional<FocusStop> from;
+    if (focus == m_tabControl)
+        from = FocusStop {};
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_controls[i].window == focus)
+            from = FocusStop { ControlId { i } };
+    }
+    const FocusStop to = nextFocusStop(focusChain(m_description, tab), from, backwards);
+    const HWND target = to.isTabStrip() ? m_tabControl : m_controls[to.control->index].window;
     SetFocus(target);
     // As in a dialog, a text reached by the keyboard is selected whole (each kind of control
     // takes the message that is its own and ignores the other).
