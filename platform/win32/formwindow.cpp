@@ -2,7 +2,9 @@
 #include "platform/win32/formwindow.h"
 
 #include "platform/eventdispatch.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/widetext.h"
+#include "platform/win32/win32regionalsettings.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -63,7 +65,8 @@ FormWindow::~FormWindow()
     if (IsWindow(m_window))
         DestroyWindow(m_window);
     DeleteObject(m_font);
-    DeleteObject(m_headerFont);
+    for (const auto& [description, font] : m_ownFonts)
+        DeleteObject(font);
 }
 
 void FormWindow::create()
@@ -83,11 +86,14 @@ void FormWindow::create()
     windowClassInfo.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClassInfo.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClassInfo.lpszClassName = windowClass;
-    RegisterClassExW(&windowClassInfo);
+    if (!RegisterClassExW(&windowClassInfo) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw WindowNotCreated(GetLastError());
 
     m_window = CreateWindowExW(0, windowClass, wide(m_description.caption).c_str(), windowStyle,
         CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
-    m_dpi = int(GetDpiForWindow(m_window));
+    if (!m_window)
+        throw WindowNotCreated(GetLastError());
+    m_dpi = int(windowDpi(m_window));
     createControls();
     layOut();
 }
@@ -145,7 +151,7 @@ std::u16string FormWindow::text(ControlId control) const
     const HWND window = m_controls.at(control.index).window;
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
-    return std::u16string(text.begin(), text.end());
+    return utf16(text);
 }
 
 void FormWindow::setText(ControlId control, std::u16string_view text)
@@ -188,10 +194,13 @@ HBRUSH FormWindow::labelBackground(HDC context, HWND label) const
 {
     const auto control = std::ranges::find(m_controls, label, &Control::window);
     const bool onTab = control != m_controls.end() && control->tab != OnWindow;
-    const int colour = onTab && IsAppThemed() ? COLOR_WINDOW : COLOR_BTNFACE;
-    SetBkColor(context, GetSysColor(colour));
-    SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
-    return GetSysColorBrush(colour);
+    // The text colour is the one the system pairs with that background, as a high-contrast
+    // theme sets both.
+    const bool onWindowColour = onTab && IsAppThemed();
+    const int background = onWindowColour ? COLOR_WINDOW : COLOR_BTNFACE;
+    SetBkColor(context, GetSysColor(background));
+    SetTextColor(context, GetSysColor(onWindowColour ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
+    return GetSysColorBrush(background);
 }
 
 LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM w, LPARAM l)
@@ -223,6 +232,29 @@ LRESULT FormWindow::handle(UINT message, WPARAM w, LPARAM l)
         m_dpi = HIWORD(w);
         layOut(reinterpret_cast<const RECT*>(l));
         return 0;
+    case WM_ACTIVATE:
+        // As the dialog manager does: the focus leaves with the window and comes back with it,
+        // after a message box as after the user switched to another program.
+        if (LOWORD(w) == WA_INACTIVE)
+            rememberFocus();
+        else if (!HIWORD(w))
+            restoreFocus();
+        return 0;
+    case WM_SETFOCUS:
+        restoreFocus();
+        return 0;
+    case WM_SYSCOLORCHANGE:
+        // The common controls learn of new system colours only from their parent.
+        SendMessageW(m_tabControl, WM_SYSCOLORCHANGE, w, l);
+        for (const Control& control : m_controls)
+            SendMessageW(control.window, WM_SYSCOLORCHANGE, w, l);
+        InvalidateRect(m_window, nullptr, TRUE);
+        return 0;
+    case WM_SETTINGCHANGE:
+        // The user changed the regional settings: the next request reads and writes by them.
+        if (l != 0 && lstrcmpiW(reinterpret_cast<const wchar_t*>(l), L"intl") == 0)
+            setCurrentRegionalSettings(userRegionalSettings());
+        return DefWindowProcW(m_window, message, w, l);
     case WM_CTLCOLORSTATIC:
         return LRESULT(labelBackground(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l)));
     case WM_DESTROY:
@@ -242,6 +274,7 @@ int FormWindow::run()
     ShowWindow(m_window, SW_SHOWDEFAULT);
     UpdateWindow(m_window);
     SetFocus(m_tabControl);
+    m_focusBeforeDeactivation = m_tabControl;
 
     MSG message {};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

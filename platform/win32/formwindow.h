@@ -10,6 +10,11 @@
 
 namespace platform {
 
+// The window could not be registered or created; the system's error code says why.
+struct WindowNotCreated {
+    DWORD error = 0;
+};
+
 // A top-level Win32 window built from its description, over which a form's procedures run.
 // Controls of a tab are siblings laid over the tab control, shown while their tab is selected.
 class FormWindow final : public FormControls {
@@ -25,6 +30,8 @@ public:
 
     // Raises the load event, shows the window and delivers its events until it is closed.
     int run();
+
+    HWND handle() const { return m_window; }
 
 private:
     struct Control {
@@ -45,20 +52,32 @@ private:
     // Places and sizes the window and its controls, and sets their fonts, at the window's
     // resolution; where the system suggests a place for the window, there.
     void layOut(const RECT* suggested = nullptr);
+    void fitClientArea();
     void showTab(int tab);
     void click(HWND button);
     HBRUSH labelBackground(HDC context, HWND label) const;
     bool handleKey(const MSG& message);
+    void rememberFocus();
+    void restoreFocus();
+    // Focus rectangles and the buttons' focus cue, shown once the keyboard is used.
+    void showKeyboardCues();
     void moveFocus(bool backwards);
     int pixels(int twips) const;
+    // The font a control asks for, made at the window's resolution the first time it is asked.
+    HFONT fontOf(const ControlDescription& control);
 
     const WindowDescription& m_description;
     HWND m_window = nullptr;
     HWND m_tabControl = nullptr;
     std::vector<Control> m_controls;
     HFONT m_font = nullptr;
-    HFONT m_headerFont = nullptr;
+    // The fonts of the controls that name one of their own, by their description.
+    std::vector<std::pair<const FontDescription*, HFONT>> m_ownFonts;
     int m_dpi = 96;
+    HWND m_focusBeforeDeactivation = nullptr;
+    // The tab strip's height as the tab control chose it for its font, and at what resolution.
+    int m_tabStripHeight = 0;
+    int m_tabStripDpi = 96;
     FormEvents m_events;
 };
 

@@ -62,13 +62,35 @@ bool FormWindow::handleKey(const MSG& message)
     if (next != front) {
         showTab(next);
         SetFocus(m_tabControl);
+        showKeyboardCues();
         return true;
     }
     if (key == VK_TAB) {
         moveFocus(pressed(VK_SHIFT));
+        showKeyboardCues();
         return true;
     }
     return false;
+}
+
+void FormWindow::showKeyboardCues()
+{
+    SendMessageW(
+        m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+}
+
+void FormWindow::rememberFocus()
+{
+    if (const HWND focus = focusedControl(m_window))
+        m_focusBeforeDeactivation = focus;
+}
+
+void FormWindow::restoreFocus()
+{
+    if (IsWindow(m_focusBeforeDeactivation) && IsWindowVisible(m_focusBeforeDeactivation))
+        SetFocus(m_focusBeforeDeactivation);
+    else
+        SetFocus(m_tabControl);
 }
 
 void FormWindow::moveFocus(bool backwards)

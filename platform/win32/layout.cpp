@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The window's geometry and fonts at its resolution: twips × dots per inch ÷ 1440.
+#include "platform/win32/dpi.h"
 #include "platform/win32/formwindow.h"
 #include "platform/win32/widetext.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -20,6 +22,20 @@ HFONT createFont(std::u16string_view family, int pointSize, bool bold, int dpi)
 
 } // namespace
 
+HFONT FormWindow::fontOf(const ControlDescription& control)
+{
+    if (!control.font)
+        return m_font;
+    const auto known = std::ranges::find(
+        m_ownFonts, control.font, &std::pair<const FontDescription*, HFONT>::first);
+    if (known != m_ownFonts.end())
+        return known->second;
+    const FontDescription& font = *control.font;
+    return m_ownFonts
+        .emplace_back(control.font, createFont(font.family, font.pointSize, font.bold, m_dpi))
+        .second;
+}
+
 int FormWindow::pixels(int twips) const
 {
     return MulDiv(twips, m_dpi, TwipsPerInch);
@@ -28,9 +44,8 @@ int FormWindow::pixels(int twips) const
 void FormWindow::layOut(const RECT* suggested)
 {
     const HFONT oldFont = m_font;
-    const HFONT oldHeaderFont = m_headerFont;
+    const auto oldOwnFonts = std::exchange(m_ownFonts, {});
     m_font = createFont(u"MS Sans Serif", 8, false, m_dpi);
-    m_headerFont = nullptr;
 
     const TabControlDescription& tabs = m_description.tabControl;
     const TwipsRect& area = tabs.geometry;
@@ -39,13 +54,18 @@ void FormWindow::layOut(const RECT* suggested)
         pixels(area.height), SWP_NOZORDER | SWP_NOACTIVATE);
     // The tabs share the strip's width, as the Linux window's do, less the few pixels the
     // strip keeps free at its ends (more, and it scrolls).
-    RECT tabRect {};
-    SendMessageW(m_tabControl, TCM_GETITEMRECT, 0, LPARAM(&tabRect));
-    const int tabWidth
-        = (pixels(area.width) - 2 * GetSystemMetricsForDpi(SM_CXEDGE, UINT(m_dpi)) - 2)
+    // Its height is the control's own choice for its font, measured before the first fixed
+    // size; once sized it keeps any height it is given, so at another resolution it is scaled.
+    if (m_tabStripHeight == 0) {
+        RECT tabRect {};
+        SendMessageW(m_tabControl, TCM_GETITEMRECT, 0, LPARAM(&tabRect));
+        m_tabStripHeight = tabRect.bottom - tabRect.top;
+        m_tabStripDpi = m_dpi;
+    }
+    const int tabWidth = (pixels(area.width) - 2 * systemMetricAtDpi(SM_CXEDGE, UINT(m_dpi)) - 2)
         / int(std::max<std::size_t>(1, tabs.captions.size()));
-    SendMessageW(
-        m_tabControl, TCM_SETITEMSIZE, 0, MAKELPARAM(tabWidth, tabRect.bottom - tabRect.top));
+    SendMessageW(m_tabControl, TCM_SETITEMSIZE, 0,
+        MAKELPARAM(tabWidth, MulDiv(m_tabStripHeight, m_dpi, m_tabStripDpi)));
 
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         const ControlDescription& description = m_description.controls[i];
@@ -57,26 +77,37 @@ void FormWindow::layOut(const RECT* suggested)
         SetWindowPos(m_controls[i].window, nullptr, pixels(left + description.geometry.left),
             pixels(top + description.geometry.top), pixels(description.geometry.width), height,
             SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT font = m_font;
-        if (description.font) {
-            if (!m_headerFont)
-                m_headerFont = createFont(description.font->family, description.font->pointSize,
-                    description.font->bold, m_dpi);
-            font = m_headerFont;
-        }
-        SendMessageW(m_controls[i].window, WM_SETFONT, WPARAM(font), TRUE);
+        SendMessageW(m_controls[i].window, WM_SETFONT, WPARAM(fontOf(description)), TRUE);
     }
     DeleteObject(oldFont);
-    DeleteObject(oldHeaderFont);
+    for (const auto& [font, handle] : oldOwnFonts)
+        DeleteObject(handle);
 
     RECT frame { 0, 0, pixels(m_description.clientWidth), pixels(m_description.clientHeight) };
-    AdjustWindowRectExForDpi(&frame, windowStyle, FALSE, 0, UINT(m_dpi));
+    adjustWindowRectAtDpi(frame, windowStyle, 0, UINT(m_dpi));
     if (suggested)
         SetWindowPos(m_window, nullptr, suggested->left, suggested->top, frame.right - frame.left,
             frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     else
         SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
+}
+
+// Where the frame is drawn at another resolution than the one asked for (a system without
+// per-monitor frames), the client area comes out off by the difference: the window grows or
+// shrinks by it.
+void FormWindow::fitClientArea()
+{
+    RECT client {};
+    RECT window {};
+    GetClientRect(m_window, &client);
+    GetWindowRect(m_window, &window);
+    const int width = pixels(m_description.clientWidth) - client.right;
+    const int height = pixels(m_description.clientHeight) - client.bottom;
+    if (width != 0 || height != 0)
+        SetWindowPos(m_window, nullptr, 0, 0, window.right - window.left + width,
+            window.bottom - window.top + height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace platform

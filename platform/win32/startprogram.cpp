@@ -2,7 +2,10 @@
 #include "platform/startprogram.h"
 
 #include "platform/win32/formwindow.h"
+#include "platform/win32/widetext.h"
 #include "platform/win32/win32regionalsettings.h"
+
+#include <string>
 
 namespace platform {
 
@@ -10,8 +13,17 @@ int runProgram(int&, char**, const ProgramIdentity&, const WindowDescription& la
     const FormFactory& createForm)
 {
     setCurrentRegionalSettings(userRegionalSettings());
-    FormWindow form(layout, createForm);
-    return form.run();
+    try {
+        FormWindow form(layout, createForm);
+        return form.run();
+    } catch (const WindowNotCreated& failure) {
+        // Said, not left waiting invisibly for messages that never come.
+        const std::wstring text
+            = L"Impossibile aprire la finestra del programma (errore di sistema "
+            + std::to_wstring(failure.error) + L").";
+        MessageBoxW(nullptr, text.c_str(), wide(layout.caption).c_str(), MB_OK | MB_ICONERROR);
+        return 1;
+    }
 }
 
 } // namespace platform

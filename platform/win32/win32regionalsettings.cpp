@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/win32/win32regionalsettings.h"
 
+#include "platform/win32/widetext.h"
+
 #include <windows.h>
 
 #include <array>
@@ -16,8 +18,7 @@ std::u16string localeText(LCTYPE type)
         = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer.data(), int(buffer.size()));
     if (length <= 1)
         return {};
-    return std::u16string(
-        reinterpret_cast<const char16_t*>(buffer.data()), std::size_t(length - 1));
+    return utf16(std::wstring_view(buffer.data(), std::size_t(length - 1)));
 }
 
 int localeNumber(LCTYPE type, int otherwise)
