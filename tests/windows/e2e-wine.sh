@@ -78,9 +78,9 @@ done
 [ "$(windows_named | wc -l)" -eq 2 ] || fail "more than one message box"
 xdotool key --window "$box" Return
 wait_until_only_window || fail "the message box did not close"
-# The focus is back on CALCOLA, where it was: Tab goes on to the DPI box after it, and the
-# text it selects there is replaced by what is typed.
-sleep 1
+# Once the box is gone, the window it disabled is enabled and active again, and the focus is
+# back on CALCOLA, where it was: Tab goes on to the DPI box after it, and the text it selects
+# there is replaced by what is typed.
 xdotool key --window "$window" Tab
 xdotool type --window "$window" --delay 30 7
 [ "$(read_field 136 178)" = "7" ] || fail "Tab after the message box did not reach Combo2"
