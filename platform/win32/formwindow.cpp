@@ -3,10 +3,12 @@
 
 #include "platform/eventdispatch.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/screenreadernames.h"
 #include "platform/win32/widetext.h"
 #include "platform/win32/win32regionalsettings.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <uxtheme.h>
 
 #include <algorithm>
@@ -62,8 +64,11 @@ FormWindow::FormWindow(const WindowDescription& description, const FormFactory& 
 
 FormWindow::~FormWindow()
 {
+    clearScreenReaderNames(m_description, m_tabControl, controlWindows());
     if (IsWindow(m_window))
         DestroyWindow(m_window);
+    if (m_comInitialised)
+        CoUninitialize();
     DeleteObject(m_font);
     for (const auto& [description, font] : m_ownFonts)
         DeleteObject(font);
@@ -96,6 +101,8 @@ void FormWindow::create()
     m_dpi = int(windowDpi(m_window));
     createControls();
     layOut();
+    m_comInitialised = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    annotateForScreenReaders(m_description, m_tabControl, controlWindows());
 }
 
 void FormWindow::createControls()
@@ -144,6 +151,14 @@ void FormWindow::createControls()
         above = control.window;
     }
     SetWindowPos(m_tabControl, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+std::vector<HWND> FormWindow::controlWindows() const
+{
+    std::vector<HWND> windows;
+    for (const Control& control : m_controls)
+        windows.push_back(control.window);
+    return windows;
 }
 
 std::u16string FormWindow::text(ControlId control) const

@@ -53,6 +53,7 @@ private:
     // resolution; where the system suggests a place for the window, there.
     void layOut(const RECT* suggested = nullptr);
     void fitClientArea();
+    std::vector<HWND> controlWindows() const;
     void showTab(int tab);
     void click(HWND button);
     HBRUSH labelBackground(HDC context, HWND label) const;
@@ -75,6 +76,7 @@ private:
     std::vector<std::pair<const FontDescription*, HFONT>> m_ownFonts;
     int m_dpi = 96;
     HWND m_focusBeforeDeactivation = nullptr;
+    bool m_comInitialised = false;
     // The tab strip's height as the tab control chose it for its font, and at what resolution.
     int m_tabStripHeight = 0;
     int m_tabStripDpi = 96;

@@ -24,11 +24,17 @@ struct Window {
     platform::FormWindow form { Form1::Layout, platform::bindForm<Form1> };
     HWND handle = form.handle();
 
-    HWND control(std::size_t index) const { return GetDlgItem(handle, firstControlId + int(index)); }
+    HWND control(std::size_t index) const
+    {
+        return GetDlgItem(handle, firstControlId + int(index));
+    }
     HWND tabControl() const { return GetDlgItem(handle, firstControlId - 1); }
 };
 
-int twipsAt(int twips, int dpi) { return MulDiv(twips, dpi, platform::TwipsPerInch); }
+int twipsAt(int twips, int dpi)
+{
+    return MulDiv(twips, dpi, platform::TwipsPerInch);
+}
 
 RECT clientRectOf(HWND control, HWND window)
 {
@@ -41,7 +47,8 @@ RECT clientRectOf(HWND control, HWND window)
 int fontHeight(HWND control)
 {
     LOGFONTW font {};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectW(
+        reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
     return font.lfHeight;
 }
 
@@ -131,7 +138,8 @@ TEST_CASE("Regional settings changed while the window is open apply from the nex
     SendMessageW(window.handle, WM_SETTINGCHANGE, 0, LPARAM(L"intl"));
 
     const platform::ControlId button = form1::button(u"Command1");
-    SendMessageW(window.handle, WM_COMMAND, MAKEWPARAM(firstControlId + int(button.index), BN_CLICKED),
+    SendMessageW(window.handle, WM_COMMAND,
+        MAKEWPARAM(firstControlId + int(button.index), BN_CLICKED),
         LPARAM(window.control(button.index)));
     wchar_t result[32] {};
     GetWindowTextW(window.control(form1::field(u"Text3").index), result, 32);
