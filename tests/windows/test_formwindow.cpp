@@ -146,3 +146,28 @@ TEST_CASE("Regional settings changed while the window is open apply from the nex
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, saved);
     CHECK(std::wstring(result) == L"1'701");
 }
+
+TEST_CASE("The focus leaves with the window and comes back with it")
+{
+    Window window;
+    ShowWindow(window.handle, SW_SHOW);
+    // The user picks the tab: the tab control tells the window.
+    SendMessageW(window.tabControl(), TCM_SETCURSEL, form1::PixToCm, 0);
+    NMHDR picked { window.tabControl(), UINT_PTR(firstControlId - 1), UINT(TCN_SELCHANGE) };
+    SendMessageW(window.handle, WM_NOTIFY, picked.idFrom, LPARAM(&picked));
+    const HWND text8 = window.control(form1::field(u"Text8").index);
+    REQUIRE(IsWindowVisible(text8));
+    SetActiveWindow(window.handle);
+    SetFocus(text8);
+    REQUIRE(GetFocus() == text8);
+
+    // Another window of the program takes the activation, as a message box or another
+    // program would, and gives it back.
+    const HWND other = CreateWindowExW(0, L"STATIC", L"altra", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetActiveWindow(other);
+    CHECK(GetFocus() != text8);
+    SetActiveWindow(window.handle);
+    CHECK(GetFocus() == text8);
+    DestroyWindow(other);
+}
