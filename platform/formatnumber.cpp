@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 
 namespace platform {
 
@@ -30,6 +31,28 @@ double roundHalfAwayFromZero(double value)
     return std::fabs(value - whole) >= 0.5 ? whole + std::copysign(1.0, value) : whole;
 }
 
+// The decimal digits of a whole number: those that fit 64 bits by the quicker integer
+// conversion, the others exactly at precision 0 (by the C library's where the standard library
+// has no floating-point conversion, as in the browser build).
+std::string_view wholeDigits(double magnitude, std::array<char, 320>& buffer)
+{
+    if (magnitude < 0x1p63) {
+        const auto end
+            = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::uint64_t(magnitude))
+                  .ptr;
+        return { buffer.data(), std::size_t(end - buffer.data()) };
+    }
+#if defined(__cpp_lib_to_chars)
+    const auto end = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, 0)
+                         .ptr;
+    return { buffer.data(), std::size_t(end - buffer.data()) };
+#else
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.0f", magnitude);
+    return { buffer.data(), std::size_t(length) };
+#endif
+}
+
 } // namespace
 
 std::u16string FormatNumber(double value, const RegionalSettings& settings)
@@ -43,12 +66,7 @@ std::u16string FormatNumber(double value, const RegionalSettings& settings)
     // numbers that fit 64 bits take the much quicker integer conversion.
     std::array<char, 320> buffer {};
     const double magnitude = std::fabs(whole);
-    [[maybe_unused]] const auto [end, error] = magnitude < 0x1p63
-        ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::uint64_t(magnitude))
-        : std::to_chars(
-            buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, 0);
-    assert(error == std::errc());
-    const std::string_view digits(buffer.data(), std::size_t(end - buffer.data()));
+    const std::string_view digits = wholeDigits(magnitude, buffer);
 
     std::u16string text;
     text.reserve(digits.size() * (1 + settings.groupSeparator.size()) + 4);

@@ -14,7 +14,9 @@ std::vector<FocusStop> focusChain(const WindowDescription& window, std::optional
         if (control.kind != ControlKind::Label && reachable)
             stops.emplace_back(control.focusOrder, FocusStop { ControlId { i } });
     }
-    std::ranges::stable_sort(stops, {}, &std::pair<int, FocusStop>::first);
+    // Iterator algorithms, not ranges: the browser build's C++ library has none of those.
+    std::stable_sort(
+        stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<FocusStop> chain;
     for (const auto& [order, stop] : stops)
         chain.push_back(stop);
@@ -24,7 +26,7 @@ std::vector<FocusStop> focusChain(const WindowDescription& window, std::optional
 FocusStop nextFocusStop(
     const std::vector<FocusStop>& chain, std::optional<FocusStop> from, bool backwards)
 {
-    const auto at = from ? std::ranges::find(chain, *from) : chain.end();
+    const auto at = from ? std::find(chain.begin(), chain.end(), *from) : chain.end();
     if (at == chain.end())
         return chain.front();
     const std::ptrdiff_t count = std::ptrdiff_t(chain.size());

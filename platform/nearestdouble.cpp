@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace platform {
@@ -26,10 +27,16 @@ constexpr std::size_t exactDigits = 15;
 constexpr std::array<double, 23> exactPowersOfTen { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
     1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
 
+enum class Notation { Scientific, Hexadecimal };
+
+#if defined(__cpp_lib_to_chars)
 // The standard library's conversion is correctly rounded and knows no locale. Out of its range
 // a value below one is below the smallest double, and so zero; any other overflows.
-double correctlyRounded(std::string_view text, std::chars_format format, bool belowOne)
+double correctlyRounded(std::string_view text, Notation notation, bool belowOne)
 {
+    const std::chars_format format = notation == Notation::Hexadecimal
+        ? std::chars_format::hex
+        : std::chars_format::scientific;
     double value = 0;
     const auto [end, error]
         = std::from_chars(text.data(), text.data() + text.size(), value, format);
@@ -42,6 +49,21 @@ double correctlyRounded(std::string_view text, std::chars_format format, bool be
         throw RuntimeError(RuntimeError::Kind::Overflow);
     return value;
 }
+#else
+// Where the standard library has no floating-point conversion (the browser build's), the C
+// library's: correctly rounded there too, and it knows only the C locale. Below the smallest
+// double it gives zero by itself; past the largest, infinity.
+double correctlyRounded(std::string_view text, Notation notation, bool)
+{
+    const std::string prefixed
+        = (notation == Notation::Hexadecimal ? "0x" : "") + std::string(text);
+    char* end = nullptr;
+    const double value = std::strtod(prefixed.c_str(), &end);
+    if (end != prefixed.c_str() + prefixed.size() || std::isinf(value))
+        throw RuntimeError(RuntimeError::Kind::Overflow);
+    return value;
+}
+#endif
 
 } // namespace
 
@@ -84,7 +106,7 @@ double nearestDouble(bool negative, std::string_view digits, std::int64_t expone
     text.append(std::to_string(exponent));
     // The digits stand before the decimal point: the value is below one when they all stand
     // after it.
-    return correctlyRounded(text, std::chars_format::scientific, magnitude <= 0);
+    return correctlyRounded(text, Notation::Scientific, magnitude <= 0);
 }
 
 double nearestDoubleOfHexadecimal(std::string_view digits)
@@ -95,7 +117,7 @@ double nearestDoubleOfHexadecimal(std::string_view digits)
         return 0.0;
     if (digits.size() - first > mostSignificantDigits)
         throw RuntimeError(RuntimeError::Kind::Overflow);
-    return correctlyRounded(digits.substr(first), std::chars_format::hex, false);
+    return correctlyRounded(digits.substr(first), Notation::Hexadecimal, false);
 }
 
 } // namespace platform

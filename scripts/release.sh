@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Makes every file a user downloads, from clean builds of the commit checked out, into dist/:
-# the Debian package, the Windows ZIP and the Windows installer, and SHA256SUMS listing them.
+# the Debian package, the Windows ZIP and the Windows installer, the web folder as a ZIP, and
+# SHA256SUMS listing them.
 # The same commit gives the same bytes wherever, whenever and by whomever it is built.
 #     scripts/release.sh [--allow-dirty]
 # --allow-dirty builds a tree with uncommitted changes (its files are then not the commit's).
@@ -28,23 +29,33 @@ SOURCE_DATE_EPOCH=$(git log -1 --format=%ct "$commit")
 export SOURCE_DATE_EPOCH TZ=UTC0 LC_ALL=C.UTF-8
 umask 022
 
-rm -rf build/dist-linux build/dist-windows dist
+rm -rf build/dist-linux build/dist-windows build/dist-web dist
 mkdir -p dist
 scripts/setup.sh dist-linux
 scripts/setup.sh dist-windows
+scripts/setup.sh dist-web
 (cd build/dist-linux && cpack -G DEB -B packages >/dev/null)
 (cd build/dist-windows && cpack -G NSIS -B packages >/dev/null)
 cp build/dist-linux/packages/*.deb build/dist-windows/packages/*.exe dist/
 
-# The portable ZIP, packed here rather than by CPack, whose ZIP records the builder's user and
-# group ids: no extra fields, names in a fixed order, times and modes as staged.
+# Packs a staged folder into dist/NAME.zip: no extra fields, names in a fixed order, one time
+# and fixed modes. (CPack's ZIP would record the builder's user and group ids.)
+pack_folder() {
+    local stage=$1 name=$2 zip
+    zip=$(pwd)/dist/$name.zip
+    chmod -R u=rwX,go=rX "$stage"
+    find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+    (cd "$stage" && find "$name" -type f | sort | zip -X -D -9 -q "$zip" -@)
+}
+
+# The portable Windows ZIP, and the web folder, ready for any static web host.
 name=$(basename build/dist-windows/packages/*.exe .exe)
-stage=build/dist-windows/zip
-cmake --install build/dist-windows --prefix "$stage/$name" --strip >/dev/null
-chmod -R u=rwX,go=rX "$stage"
-find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
-zip=$(pwd)/dist/$name.zip
-(cd "$stage" && find "$name" -type f | sort | zip -X -D -9 -q "$zip" -@)
+cmake --install build/dist-windows --prefix "build/dist-windows/zip/$name" --strip >/dev/null
+pack_folder build/dist-windows/zip "$name"
+web=${name%-win64}-web
+mkdir -p build/dist-web/zip
+cp -r build/dist-web/site "build/dist-web/zip/$web"
+pack_folder build/dist-web/zip "$web"
 
 (cd dist && sha256sum -- *.deb *.exe *.zip >SHA256SUMS)
 echo "Release files of commit $commit$( ((allow_dirty)) && [ -n "$(git status --porcelain)" ] && echo ' with uncommitted changes'), in $(pwd)/dist:"

@@ -3,8 +3,30 @@
 # Builds the program and starts it. Where no display can be opened it starts the program on a
 # virtual display instead, saves a screenshot of its window after its default request, and
 # exits.
+#     scripts/run.sh        the Linux program
+#     scripts/run.sh web    the browser program, served on http://127.0.0.1:8080 until Ctrl+C
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = web ]; then
+    scripts/setup.sh web convertitore-pixel-cm
+    node scripts/serve.mjs build/web/site "${PORT:-8080}" &
+    server=$!
+    trap 'kill "$server" 2>/dev/null || true' EXIT
+    sleep 0.5
+    if [ -z "${DISPLAY:-}" ]; then
+        screenshot=$(pwd)/build/web/screenshot.png
+        # Virtual time lets the page load its module and compute before the picture is taken.
+        chromium --headless --no-sandbox --disable-gpu --disable-background-networking \
+            --disable-component-update --disable-sync --no-first-run --hide-scrollbars \
+            --user-data-dir="$(mktemp -d)" --window-size=800,600 --virtual-time-budget=5000 \
+            --screenshot="$screenshot" "http://127.0.0.1:${PORT:-8080}/" >/dev/null 2>&1 || true
+        echo "No display: a screenshot of the page is in $screenshot"
+    fi
+    echo "Serving the browser program on http://127.0.0.1:${PORT:-8080}/ (Ctrl+C stops it)"
+    wait "$server"
+    exit
+fi
 
 scripts/setup.sh release convertitore-pixel-cm
 program=build/release/bin/convertitore-pixel-cm

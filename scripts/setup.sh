@@ -22,6 +22,17 @@ windows | dist-windows)
         locales nsis zip unzip
     )
     ;;
+web | dist-web)
+    packages+=(
+        # the compiler to WebAssembly, the framework of the shared tests, and the browser the
+        # page is tested in
+        emscripten doctest-dev chromium zip
+    )
+    # Node runs the shared tests and drives the browser; a machine may have its own build.
+    if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+        packages+=(nodejs npm)
+    fi
+    ;;
 *)
     packages+=(
         g++ qt6-base-dev doctest-dev
@@ -79,6 +90,15 @@ if [ "$preset" = windows ] || [ "$preset" = dist-windows ]; then
     done
     if ((regenerate)); then
         "${sudo[@]}" locale-gen
+    fi
+fi
+
+if [ "$preset" = web ]; then
+    # The browser tests' own packages, exactly as the lock file names them; again only when
+    # the lock file changed.
+    if ! cmp -s tests/web/package-lock.json tests/web/node_modules/.installed-lock.json; then
+        npm ci --prefix tests/web --no-audit --no-fund
+        cp tests/web/package-lock.json tests/web/node_modules/.installed-lock.json
     fi
 fi
 

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Builds everything with warnings as errors and runs every test: the suite as it is, the suite
 # again under AddressSanitizer and UBSan, a minute of fuzzing, the Windows build under Wine,
-# and the release files built twice and compared. Every suite runs even when an earlier one
+# the browser build under Node and headless Chromium, and the release files built twice and
+# compared. Every suite runs even when an earlier one
 # fails; the summary line counts them all.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -37,7 +38,7 @@ run_suite() {
     fi
 }
 
-for suite in dev asan fuzz windows dev:reproducible; do
+for suite in dev asan fuzz windows web dev:reproducible; do
     run_suite "$suite"
 done
 echo "total: $passed passed, $failed failed"

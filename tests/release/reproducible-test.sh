@@ -39,7 +39,7 @@ echo "First build, in $first:"
 cat "$first/dist/SHA256SUMS"
 echo "Second build, in $second:"
 cat "$second/dist/SHA256SUMS"
-[ "$(wc -l <"$first/dist/SHA256SUMS")" -eq 3 ] || fail "the release is not three files"
+[ "$(wc -l <"$first/dist/SHA256SUMS")" -eq 4 ] || fail "the release is not four files"
 if ! cmp -s "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
     while read -r _ file; do
         cmp -s "$first/dist/$file" "$second/dist/$file" && continue
@@ -50,4 +50,4 @@ if ! cmp -s "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
     done <"$first/dist/SHA256SUMS"
     fail "the two builds of one commit made different files"
 fi
-echo "PASS: two builds of commit $(git -C "$first" rev-parse --short HEAD) made the same three files"
+echo "PASS: two builds of commit $(git -C "$first" rev-parse --short HEAD) made the same four files"

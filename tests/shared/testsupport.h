@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/utf8.h"
+
 #include <doctest/doctest.h>
 
-#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,28 +15,7 @@ template<>
 struct StringMaker<std::u16string> {
     static String convert(const std::u16string& text)
     {
-        std::string utf8;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            char32_t c = text[i];
-            if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size())
-                c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-            if (c < 0x80) {
-                utf8 += char(c);
-            } else if (c < 0x800) {
-                utf8 += char(0xC0 | (c >> 6));
-                utf8 += char(0x80 | (c & 0x3F));
-            } else if (c < 0x10000) {
-                utf8 += char(0xE0 | (c >> 12));
-                utf8 += char(0x80 | ((c >> 6) & 0x3F));
-                utf8 += char(0x80 | (c & 0x3F));
-            } else {
-                utf8 += char(0xF0 | (c >> 18));
-                utf8 += char(0x80 | ((c >> 12) & 0x3F));
-                utf8 += char(0x80 | ((c >> 6) & 0x3F));
-                utf8 += char(0x80 | (c & 0x3F));
-            }
-        }
-        return ('"' + utf8 + '"').c_str();
+        return ('"' + platform::utf8FromUtf16(text) + '"').c_str();
     }
 };
 } // namespace doctest
@@ -53,7 +33,7 @@ inline std::u16string repeated(std::u16string_view unit, std::size_t times)
 // Doubles compare bit for bit here, so that -0 and 0 differ too.
 inline bool sameDouble(double a, double b)
 {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+    return __builtin_bit_cast(std::uint64_t, a) == __builtin_bit_cast(std::uint64_t, b);
 }
 
 #define CHECK_EXACTLY(actual, expected)                                                            \

@@ -1,0 +1,17 @@
+# SPDX-License-Identifier: MIT
+# The web folder, build/web/site: the page, its style and script, the service worker that keeps
+# it working offline, the web manifest and the icons, beside the module the program builds.
+# Any static web host serves it as it is.
+set(SITE ${PROJECT_BINARY_DIR}/site)
+set(PAGE ${PROJECT_SOURCE_DIR}/platform/web/page)
+# A new version names a new cache: the service worker then replaces every old file.
+set(CACHE_NAME "convertitore-pixel-cm-${PROJECT_VERSION}")
+foreach(file index.html style.css page.js)
+    configure_file(${PAGE}/${file} ${SITE}/${file} COPYONLY)
+endforeach()
+configure_file(${PAGE}/sw.js.in ${SITE}/sw.js @ONLY)
+configure_file(${PAGE}/manifest.webmanifest.in ${SITE}/manifest.webmanifest @ONLY)
+foreach(size 48 128 256)
+    configure_file(${PROJECT_SOURCE_DIR}/assets/icons/${size}.png ${SITE}/icons/${size}.png COPYONLY)
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/assets/icon.svg ${SITE}/icons/icon.svg COPYONLY)

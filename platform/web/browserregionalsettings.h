@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/regionalsettings.h"
+
+namespace platform {
+
+// The regional settings of the browser's first language, as the page reads them from its
+// number formats (ConvertitorePage.regionalSettings).
+RegionalSettings browserRegionalSettings();
+
+} // namespace platform

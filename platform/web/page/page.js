@@ -1,0 +1,285 @@
+// SPDX-License-Identifier: MIT
+// The page's side of the program. The program, compiled to WebAssembly, hands over its
+// window's description; this script builds the elements from it, tells the program the
+// browser's regional settings, passes on the clicks and shows what the program reports.
+'use strict';
+
+(() => {
+    const elements = [];
+    let windowDescription = null;
+    let tabs = [];
+    let panels = [];
+
+    // The browser's first language, written with Latin digits as the program writes them.
+    function regionalSettings() {
+        const language = (navigator.languages && navigator.languages[0]) || navigator.language || 'en';
+        let locale;
+        try {
+            locale = new Intl.Locale(language, { numberingSystem: 'latn' }).toString();
+        } catch {
+            locale = 'en';
+        }
+        const format = new Intl.NumberFormat(locale, { useGrouping: true, minimumFractionDigits: 1 });
+        const parts = format.formatToParts(-123456789012.5);
+        const part = (type, otherwise) => (parts.find((p) => p.type === type) || { value: otherwise }).value;
+        // Group sizes from the right: the last group, then the one before it where it differs.
+        const integers = parts.filter((p) => p.type === 'integer').map((p) => p.value.length).reverse();
+        const groupSizes = integers.length < 2 ? [] : integers[1] !== integers[0] && integers.length > 2
+            ? [integers[0], integers[1]] : [integers[0]];
+        // Where the minus sign stands, and whether a space parts it from the digits.
+        const sign = parts.findIndex((p) => p.type === 'minusSign');
+        const firstDigit = parts.findIndex((p) => p.type === 'integer');
+        const spaced = (index) => index >= 0 && parts[index] && parts[index].type === 'literal'
+            && /\s/u.test(parts[index].value);
+        let negative = 'leading';
+        if (sign > firstDigit)
+            negative = spaced(sign - 1) ? 'trailingSpace' : 'trailing';
+        else if (spaced(sign + 1))
+            negative = 'leadingSpace';
+        const plus = new Intl.NumberFormat(locale, { signDisplay: 'always' }).formatToParts(1)
+            .find((p) => p.type === 'plusSign');
+        return {
+            decimal: part('decimal', '.'),
+            group: part('group', ''),
+            minus: part('minusSign', '-'),
+            plus: plus ? plus.value : '+',
+            groupSizes,
+            negative,
+        };
+    }
+
+    function place(element, box) {
+        element.style.left = `${box.left}px`;
+        element.style.top = `${box.top}px`;
+        element.style.width = `${box.width}px`;
+        element.style.height = `${box.height}px`;
+    }
+
+    function createControl(control, index, captionedBy) {
+        let element;
+        switch (control.kind) {
+        case 'label':
+            element = document.createElement('label');
+            if (captionedBy[index] !== undefined)
+                element.htmlFor = windowDescription.controls[captionedBy[index]].name;
+            element.textContent = control.text;
+            break;
+        case 'button':
+            element = document.createElement('button');
+            element.type = 'button';
+            element.textContent = control.text;
+            element.addEventListener('click', () => click(index));
+            // A button is never a default one: Enter on it does nothing, Space presses it.
+            element.addEventListener('keydown', (event) => {
+                if (event.key === 'Enter')
+                    event.preventDefault();
+            });
+            break;
+        default:
+            element = document.createElement('input');
+            element.type = 'text';
+            element.value = control.text;
+            element.autocomplete = 'off';
+            element.spellcheck = false;
+            if (control.kind === 'combobox') {
+                const list = document.createElement('datalist');
+                list.id = `${control.name}-list`;
+                document.body.append(list);
+                element.setAttribute('list', list.id);
+            }
+        }
+        element.id = control.name;
+        element.className = control.kind;
+        place(element, control.box);
+        if (control.font)
+            element.style.font = `${control.font.bold ? 'bold ' : ''}${control.font.pointSize}pt "${control.font.family}", "DejaVu Sans", sans-serif`;
+        if (control.description) {
+            const description = document.createElement('span');
+            description.id = `${control.name}-description`;
+            description.className = 'description';
+            description.textContent = control.description;
+            element.setAttribute('aria-describedby', description.id);
+            document.body.append(description);
+        }
+        return element;
+    }
+
+    function selectTab(index, focus) {
+        tabs.forEach((tab, i) => {
+            tab.setAttribute('aria-selected', String(i === index));
+            tab.tabIndex = i === index ? 0 : -1;
+            panels[i].hidden = i !== index;
+        });
+        if (focus)
+            tabs[index].focus();
+    }
+
+    function createTabControl(description) {
+        const control = document.createElement('div');
+        control.className = 'tabs';
+        control.id = description.name;
+        place(control, description.box);
+        const body = document.createElement('div');
+        body.className = 'tabbody';
+        const list = document.createElement('div');
+        list.className = 'tablist';
+        list.setAttribute('role', 'tablist');
+        control.append(body, list);
+        description.captions.forEach((caption, i) => {
+            const tab = document.createElement('button');
+            tab.type = 'button';
+            tab.className = 'tab';
+            tab.id = `tab-${i}`;
+            tab.setAttribute('role', 'tab');
+            tab.setAttribute('aria-controls', `panel-${i}`);
+            tab.setAttribute('aria-label', description.spokenCaptions[i] || caption);
+            tab.textContent = caption;
+            tab.addEventListener('click', () => selectTab(i, true));
+            list.append(tab);
+            const panel = document.createElement('div');
+            panel.className = 'panel';
+            panel.id = `panel-${i}`;
+            panel.setAttribute('role', 'tabpanel');
+            panel.setAttribute('aria-labelledby', tab.id);
+            control.append(panel);
+            tabs.push(tab);
+            panels.push(panel);
+        });
+        // The arrow keys, Home and End move along the strip, as in every tab list.
+        list.addEventListener('keydown', (event) => {
+            const current = tabs.indexOf(document.activeElement);
+            const steps = { ArrowRight: 1, ArrowDown: 1, ArrowLeft: -1, ArrowUp: -1 };
+            let next = current;
+            if (event.key in steps)
+                next = (current + steps[event.key] + tabs.length) % tabs.length;
+            else if (event.key === 'Home')
+                next = 0;
+            else if (event.key === 'End')
+                next = tabs.length - 1;
+            else
+                return;
+            event.preventDefault();
+            selectTab(next, true);
+        });
+        return control;
+    }
+
+    // The window as a whole fits the screen's width: on a phone it is scaled down, never cut.
+    function fit() {
+        const root = document.getElementById('window');
+        const frame = document.getElementById('frame');
+        const scale = Math.min(1, document.documentElement.clientWidth / windowDescription.width);
+        root.style.transform = scale < 1 ? `scale(${scale})` : '';
+        frame.style.width = `${windowDescription.width * scale}px`;
+        frame.style.height = `${windowDescription.height * scale}px`;
+    }
+
+    function build(description) {
+        windowDescription = description;
+        document.title = description.caption;
+        const root = document.getElementById('window');
+        root.style.width = `${description.width}px`;
+        root.style.height = `${description.height}px`;
+        const tabControl = createTabControl(description.tabControl);
+        const captionedBy = {};
+        description.controls.forEach((control, i) => {
+            if (control.label >= 0)
+                captionedBy[control.label] = i;
+        });
+        description.controls.forEach((control, i) => {
+            elements[i] = createControl(control, i, captionedBy);
+        });
+        // The elements of each tab in its focus order (the page's order is the keyboard's),
+        // then its labels; those of the window before or after the tab control as the order
+        // of the tab that starts in front says.
+        const chain = description.tabControl.focusChains[description.tabControl.initialTab];
+        const strip = chain.indexOf(-1);
+        const onWindow = (i) => description.controls[i].tab === -1;
+        chain.filter((i, at) => i >= 0 && at < strip && onWindow(i)).forEach((i) => root.append(elements[i]));
+        root.append(tabControl);
+        chain.filter((i, at) => i >= 0 && at > strip && onWindow(i)).forEach((i) => root.append(elements[i]));
+        description.tabControl.focusChains.forEach((tabChain, tab) => {
+            tabChain.filter((i) => i >= 0 && !onWindow(i)).forEach((i) => panels[tab].append(elements[i]));
+        });
+        description.controls.forEach((control, i) => {
+            if (control.kind === 'label')
+                (onWindow(i) ? root : panels[control.tab]).append(elements[i]);
+        });
+        selectTab(description.tabControl.initialTab, false);
+        fit();
+        window.addEventListener('resize', fit);
+    }
+
+    function appendListEntry(index, text) {
+        const option = document.createElement('option');
+        option.value = text;
+        document.getElementById(`${windowDescription.controls[index].name}-list`).append(option);
+    }
+
+    // One modal box, captioned as the window; the focus comes back where it was.
+    function showFailure(text) {
+        const box = document.getElementById('failure');
+        if (box.open)
+            return;
+        const returnFocus = document.activeElement;
+        document.getElementById('failure-caption').textContent = document.title;
+        document.getElementById('failure-text').textContent = text;
+        box.addEventListener('close', () => {
+            if (returnFocus && returnFocus.focus)
+                returnFocus.focus();
+        }, { once: true });
+        box.showModal();
+        document.getElementById('failure-ok').focus();
+    }
+
+    function click(index) {
+        globalThis.Module._click(index);
+    }
+
+    // What the program reads: a control's text, or one of the regional settings.
+    let settings = null;
+    function read(what, index) {
+        if (what === 'control')
+            return elements[index].value;
+        settings = settings || regionalSettings();
+        const value = settings[what];
+        return Array.isArray(value) ? value.join(',') : String(value);
+    }
+
+    // What the program asks of the page.
+    function call(what, index, text) {
+        switch (what) {
+        case 'build':
+            build(JSON.parse(text));
+            break;
+        case 'setText':
+            elements[index].value = text;
+            break;
+        case 'appendListEntry':
+            appendListEntry(index, text);
+            break;
+        case 'showFailure':
+            showFailure(text);
+            break;
+        case 'ready':
+            ready();
+            break;
+        default:
+            throw new Error(`the page does not know '${what}'`);
+        }
+    }
+
+    function ready() {
+        performance.mark('ready');
+        document.getElementById('window').hidden = false;
+        document.body.dataset.ready = 'true';
+        if ('serviceWorker' in navigator && window.isSecureContext)
+            navigator.serviceWorker.register('sw.js').catch(() => {});
+    }
+
+    document.getElementById('failure-ok').addEventListener('click', () => {
+        document.getElementById('failure').close();
+    });
+
+    globalThis.ConvertitorePage = { read, call, regionalSettings };
+})();

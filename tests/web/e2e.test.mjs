@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: MIT
+// The browser program in Debian's headless Chromium, driven by the browser's own mouse and
+// key input: what it shows at start, what it computes and how it writes it in four languages,
+// the failure box, the keyboard, a phone's screen, and a reload with the network cut.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { launchBrowser, openPage as openIn, startServer } from './browser.mjs';
+
+let server;
+let address;
+let browser;
+
+before(async () => {
+    ({ server, address } = await startServer(process.env.SITE));
+    browser = await launchBrowser();
+});
+
+after(async () => {
+    await browser?.close();
+    server?.kill();
+});
+
+const openPage = (language, viewport) => openIn(browser, address, language, viewport);
+const value = (page, id) => page.$eval(`#${id}`, (element) => element.value);
+const focused = (page) => page.evaluate(() => document.activeElement.id);
+
+async function typeInto(page, id, text) {
+    await page.click(`#${id}`, { clickCount: 3 });
+    await page.keyboard.press('End');
+    await page.keyboard.down('Shift');
+    await page.keyboard.press('Home');
+    await page.keyboard.up('Shift');
+    await page.keyboard.type(text);
+}
+
+test('At start: the caption, Pix -> Cm in front, the initial texts and the filled lists', async () => {
+    const page = await openPage();
+    assert.equal(await page.title(), 'CONVERTITORE PIXEL CM PER STAMPE');
+    assert.equal(await page.$eval('[role=tab][aria-selected=true]', (tab) => tab.textContent), 'Pix -> Cm');
+    assert.equal(await page.$eval('#Label6', (label) => label.textContent),
+        'FORMATO STAMPA NECESSARI E PIXEL EQUIVALENTI');
+    assert.deepEqual([await value(page, 'Text8'), await value(page, 'Text7'), await value(page, 'Combo2')],
+        ['3888', '2592', '240']);
+    for (const list of ['Combo1-list', 'Combo2-list'])
+        assert.deepEqual(await page.$$eval(`#${list} option`, (options) => options.map((o) => o.value)),
+            ['72', '90', '150', '240', '300']);
+    await page.click('#Command2');
+    assert.deepEqual([await value(page, 'Text6'), await value(page, 'Text5')], ['41', '27']);
+    await page.browserContext().close();
+});
+
+test('Typed values, a typed resolution kept as typed, and a tie rounded away from zero', async () => {
+    const page = await openPage();
+    await typeInto(page, 'Text8', '5184');
+    await page.click('#Command2');
+    assert.equal(await value(page, 'Text6'), '55');
+
+    await page.click('#tab-0');
+    await typeInto(page, 'Combo1', '1');
+    await page.keyboard.press('Tab');
+    assert.equal(await value(page, 'Combo1'), '1');
+    await page.click('#Command1');
+    assert.deepEqual([await value(page, 'Text3'), await value(page, 'Text4')], ['7', '5']);
+
+    await typeInto(page, 'Text1', '24,13');
+    await typeInto(page, 'Combo1', '5');
+    await page.click('#Command1');
+    assert.equal(await value(page, 'Text3'), '48');
+    await page.browserContext().close();
+});
+
+// Each language writes 1701 and 1234567.8 its own way, and reads its own results back.
+for (const [language, decimal, thousands, millions] of [
+    ['it-IT', ',', '1.701', '1.234.568'],
+    ['en-US', '.', '1,701', '1,234,568'],
+    ['en-IN', '.', '1,701', '12,34,568'],
+    ['de-CH', '.', "1'701", "1'234'568"],
+]) {
+    test(`Numbers as ${language} writes them`, async () => {
+        const page = await openPage(language);
+        await page.click('#tab-0');
+        await page.click('#Command1');
+        const horizontal = await value(page, 'Text3');
+        assert.equal(horizontal, thousands);
+
+        // Back through Pix -> Cm at 2.54 DPI: the same number of centimetres as of pixels.
+        await page.click('#tab-1');
+        await typeInto(page, 'Text8', horizontal);
+        await typeInto(page, 'Combo2', `2${decimal}54`);
+        await page.click('#Command2');
+        assert.equal(await value(page, 'Text6'), thousands);
+        await typeInto(page, 'Text8', `1234567${decimal}8`);
+        await page.click('#Command2');
+        const grouped = await value(page, 'Text6');
+        assert.equal(grouped, millions);
+        await typeInto(page, 'Text8', grouped);
+        await page.click('#Command2');
+        assert.equal(await value(page, 'Text6'), millions);
+        await page.browserContext().close();
+    });
+}
+
+test('A zero resolution: one modal box with the caption and the reason, and nothing changed', async () => {
+    const page = await openPage();
+    await page.click('#Command2');
+    await typeInto(page, 'Combo2', '0');
+    await page.click('#Command2');
+    await page.waitForSelector('#failure[open]');
+    assert.equal(await page.$$eval('dialog[open]', (boxes) => boxes.length), 1);
+    assert.equal(await page.$eval('#failure', (box) => box.getAttribute('role')), 'alertdialog');
+    assert.equal(await page.$eval('#failure-caption', (caption) => caption.textContent),
+        'CONVERTITORE PIXEL CM PER STAMPE');
+    assert.equal(await page.$eval('#failure-text', (text) => text.textContent),
+        'Impossibile calcolare: la risoluzione non può essere zero.');
+    assert.equal(await focused(page), 'failure-ok');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#failure:not([open])');
+    assert.equal(await focused(page), 'Command2');
+    assert.deepEqual([await value(page, 'Text6'), await value(page, 'Text5')], ['41', '27']);
+    await page.browserContext().close();
+});
+
+test('Enter and Esc do nothing in the fields, nor Enter on a button', async () => {
+    const page = await openPage();
+    await typeInto(page, 'Text8', '5184');
+    for (const key of ['Enter', 'Escape'])
+        await page.keyboard.press(key);
+    await page.focus('#Command2');
+    await page.keyboard.press('Enter');
+    assert.equal(await value(page, 'Text8'), '5184');
+    assert.deepEqual([await value(page, 'Text6'), await value(page, 'Text5')], ['0', '0']);
+    assert.equal(await page.$$eval('dialog[open]', (boxes) => boxes.length), 0);
+    await page.keyboard.press('Space');
+    assert.equal(await value(page, 'Text6'), '55');
+    await page.browserContext().close();
+});
+
+test('Tab follows the window focus order; arrows switch tabs; switching keeps every text', async () => {
+    const page = await openPage();
+    await page.focus('#tab-1');
+    const order = [];
+    for (let i = 0; i < 6; ++i) {
+        await page.keyboard.press('Tab');
+        order.push(await focused(page));
+    }
+    assert.deepEqual(order, ['Text5', 'Text6', 'Command2', 'Combo2', 'Text7', 'Text8']);
+
+    await typeInto(page, 'Text8', '1000');
+    await page.focus('#tab-1');
+    await page.keyboard.press('ArrowLeft');
+    assert.equal(await focused(page), 'tab-0');
+    assert.equal(await page.$eval('#panel-1', (panel) => panel.hidden), true);
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(page), 'Text4');
+    await page.keyboard.press('ArrowRight');
+    await page.click('#tab-1');
+    assert.equal(await value(page, 'Text8'), '1000');
+    await page.browserContext().close();
+});
+
+test('On a 360-pixel phone every control shows and nothing scrolls sideways', async () => {
+    const page = await openPage('it-IT', { width: 360, height: 640, isMobile: true, hasTouch: true });
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360));
+    for (const tab of ['#tab-0', '#tab-1']) {
+        await page.tap(tab);
+        const outside = await page.$$eval('input, button, label', (elements) => elements
+            .filter((element) => element.offsetParent !== null && element.closest('dialog') === null)
+            .filter((element) => {
+                const box = element.getBoundingClientRect();
+                return box.left < 0 || box.right > 360 || box.width === 0;
+            })
+            .map((element) => element.id));
+        assert.deepEqual(outside, []);
+    }
+    await page.tap('#Command2');
+    assert.equal(await value(page, 'Text6'), '41');
+    await page.browserContext().close();
+});
+
+test('Once opened, the page computes again after a reload with the network cut', async () => {
+    const page = await openPage();
+    await page.evaluate(async () => {
+        await navigator.serviceWorker.ready;
+    });
+    // The first visit's page was not yet under the worker: a reload puts it there.
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    await page.setOfflineMode(true);
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+    await page.click('#Command2');
+    assert.equal(await value(page, 'Text6'), '41');
+    await page.browserContext().close();
+});
