@@ -11,6 +11,8 @@ namespace platform {
 
 namespace {
 
+constexpr int largestGroupSize = 9;
+
 std::u16string localeText(LCTYPE type)
 {
     std::array<wchar_t, 32> buffer {};
@@ -43,11 +45,17 @@ void readWindowsGrouping(std::u16string_view grouping, RegionalSettings& setting
         const std::size_t end = std::min(grouping.find(u';', start), grouping.size());
         int size = 0;
         for (std::size_t i = start; i < end; ++i) {
+            // Windows writes each size as one digit; a hand-edited registry value may hold a
+            // long run of them, which is no grouping rather than an overflow.
             if (grouping[i] < u'0' || grouping[i] > u'9') {
                 settings.groupSizes.clear();
                 return;
             }
             size = size * 10 + (grouping[i] - u'0');
+            if (size > largestGroupSize) {
+                settings.groupSizes.clear();
+                return;
+            }
         }
         if (size == 0) {
             // A trailing 0 repeats the size before it; a leading one means no grouping.

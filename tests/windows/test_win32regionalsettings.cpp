@@ -39,6 +39,8 @@ TEST_CASE("Windows' grouping strings")
         { "0;0 groups nothing", u"0;0", u"1234567890" },
         { "empty groups nothing", u"", u"1234567890" },
         { "nonsense groups nothing", u"x", u"1234567890" },
+        { "a size past 9 groups nothing", u"3;12;0", u"1234567890" },
+        { "a long digit run groups nothing", u"3;99999999999999999999;0", u"1234567890" },
     };
     for (const auto& row : rows) {
         INFO(row.grouping);
