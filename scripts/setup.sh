@@ -43,7 +43,7 @@ web | dist-web)
         # release files compared when built at another time
         faketime
         # desktop integration and packaging checks
-        desktop-file-utils appstream lintian dpkg-dev file binutils-mingw-w64-x86-64
+        desktop-file-utils appstream lintian dpkg-dev file binutils-mingw-w64-x86-64 devscripts
         # sanitizers, fuzzing, memcheck and benchmarks
         clang libclang-rt-14-dev valgrind libbenchmark-dev libxcb1-dev libxcb-damage0-dev
     )

@@ -6,6 +6,7 @@ set -euo pipefail
 build=$1
 expected=$2
 close_window=$3
+build_type=$4
 here=$(dirname "$0")
 
 fail() {
@@ -35,6 +36,7 @@ lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v "root privileges" | tee "$ou
 if grep -q '^E:' "$out/lintian.txt"; then
     fail "lintian reports errors"
 fi
+bash "$here/hardening-test.sh" "$build_type" "$deb" "$build/bin/convertitore-pixel-cm"
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "PASS: package checked (not root: not installed)"

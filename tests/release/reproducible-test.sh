@@ -5,7 +5,8 @@
 # dated years earlier, and it is built under a clock 400 days ahead (the clock only: files keep
 # their own times), another user name and home, a umask of 077 and, where this may rename the
 # host, another host name. The two SHA256SUMS must be the same; where they differ, the test
-# names the files, and shows what differs where diffoscope is installed.
+# names the files, and shows what differs where diffoscope is installed. The Debian package
+# released must also be hardened.
 set -euo pipefail
 source_dir=$1
 
@@ -50,4 +51,6 @@ if ! cmp -s "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
     done <"$first/dist/SHA256SUMS"
     fail "the two builds of one commit made different files"
 fi
+# What is released is hardened as Debian's own packages are.
+bash "$(dirname "$0")/../packaging/hardening-test.sh" Release "$first/dist/"*.deb
 echo "PASS: two builds of commit $(git -C "$first" rev-parse --short HEAD) made the same four files"
