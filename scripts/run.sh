@@ -16,11 +16,13 @@ if [ "${1:-}" = web ]; then
     sleep 0.5
     if [ -z "${DISPLAY:-}" ]; then
         screenshot=$(pwd)/build/web/screenshot.png
+        profile=$(mktemp -d)
         # Virtual time lets the page load its module and compute before the picture is taken.
         chromium --headless --no-sandbox --disable-gpu --disable-background-networking \
             --disable-component-update --disable-sync --no-first-run --hide-scrollbars \
-            --user-data-dir="$(mktemp -d)" --window-size=800,600 --virtual-time-budget=5000 \
+            --user-data-dir="$profile" --window-size=800,600 --virtual-time-budget=5000 \
             --screenshot="$screenshot" "http://127.0.0.1:${PORT:-8080}/" >/dev/null 2>&1 || true
+        rm -rf "$profile"
         echo "No display: a screenshot of the page is in $screenshot"
     fi
     echo "Serving the browser program on http://127.0.0.1:${PORT:-8080}/ (Ctrl+C stops it)"
@@ -31,9 +33,12 @@ fi
 scripts/setup.sh release convertitore-pixel-cm
 program=build/release/bin/convertitore-pixel-cm
 
-# A server session may have no runtime directory; Qt wants a private one.
+# A server session may have no runtime directory; Qt wants a private one. Only a folder made
+# here is removed afterwards: the user's own stays as it is.
+made_runtime_dir=
 if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
     XDG_RUNTIME_DIR=$(mktemp -d)
+    made_runtime_dir=$XDG_RUNTIME_DIR
     export XDG_RUNTIME_DIR
 fi
 
@@ -43,7 +48,7 @@ fi
 
 echo "No display: starting the program on a virtual X display."
 source scripts/xvfb-lib.sh
-on_exit 'rm -rf "$XDG_RUNTIME_DIR"'
+[ -z "$made_runtime_dir" ] || on_exit 'rm -rf "$made_runtime_dir"'
 start_virtual_display
 "$program" &
 program_pid=$!

@@ -15,14 +15,15 @@ on_exit() {
 # Starts Xvfb on a free display, exports DISPLAY, and stops it when the calling shell exits.
 # -noreset keeps the server as it is when its last client leaves.
 start_virtual_display() {
-    local fifo
-    fifo=$(mktemp -u)
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+    # The FIFO lives in a private folder of its own: no other user can put a file at its name
+    # between choosing the name and making it.
+    local folder number
+    folder=$(mktemp -d)
+    mkfifo "$folder/display"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$folder/display" >/dev/null 2>&1 &
     XVFB_PID=$!
-    local number
-    read -r -t 20 number <"$fifo" || { echo "Xvfb did not start" >&2; rm -f "$fifo"; return 1; }
-    rm -f "$fifo"
+    read -r -t 20 number <"$folder/display" || { echo "Xvfb did not start" >&2; rm -rf "$folder"; return 1; }
+    rm -rf "$folder"
     export DISPLAY=":$number"
     on_exit 'kill "$XVFB_PID" 2>/dev/null || true'
 }
