@@ -28,13 +28,13 @@ desktop_state() {
 }
 desktop_before=$(desktop_state)
 
-export WINEPREFIX=$out/prefix
+export WINE_RUN_PREFIX=$out/prefix
 wine() { "$here/../../scripts/wine-run.sh" "$@"; }
 start_virtual_display
 on_exit 'wine wineserver -k 2>/dev/null || true'
 
-folder="$WINEPREFIX/drive_c/Program Files/Convertitore pixel cm"
-menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Convertitore pixel cm per stampe"
+folder="$WINE_RUN_PREFIX/drive_c/Program Files/Convertitore pixel cm"
+menu="$WINE_RUN_PREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Convertitore pixel cm per stampe"
 wine "$installer" /S
 wine wineserver -w
 [ -f "$folder/bin/convertitore-pixel-cm.exe" ] || fail "not installed under Program Files"
