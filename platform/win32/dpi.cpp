@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/win32/dpi.h"
 
+#include "platform/win32/systemlibrary.h"
+
 namespace platform {
 
 namespace {
@@ -12,8 +14,7 @@ template<class Function>
 Function* user32Function(const char* name)
 {
     static const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    // FARPROC goes through the generic function pointer type to any other function type.
-    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)));
+    return functionOf<Function>(user32, name);
 }
 
 UINT systemDpi()

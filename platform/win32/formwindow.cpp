@@ -4,12 +4,12 @@
 #include "platform/eventdispatch.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/screenreadernames.h"
+#include "platform/win32/systemlibrary.h"
 #include "platform/win32/widetext.h"
 #include "platform/win32/win32regionalsettings.h"
 
 #include <commctrl.h>
 #include <objbase.h>
-#include <uxtheme.h>
 
 #include <algorithm>
 #include <string>
@@ -22,6 +22,15 @@ constexpr wchar_t windowClass[] = L"ConvertitorePixelCmForm";
 // Below 100 an id could be taken for IDOK or IDCANCEL by the dialog keys.
 constexpr int firstControlId = 100;
 constexpr int programIcon = 1;
+
+// Whether the desktop draws themed controls. UxTheme is no KnownDLL, so it is not imported but
+// loaded from System32 alone: one planted beside the program is never run.
+bool appThemed()
+{
+    static auto* const isAppThemed
+        = functionOf<BOOL WINAPI()>(loadSystemLibrary(L"uxtheme.dll"), "IsAppThemed");
+    return isAppThemed && isAppThemed();
+}
 
 const wchar_t* classOf(ControlKind kind)
 {
@@ -211,7 +220,7 @@ HBRUSH FormWindow::labelBackground(HDC context, HWND label) const
     const bool onTab = control != m_controls.end() && control->tab != OnWindow;
     // The text colour is the one the system pairs with that background, as a high-contrast
     // theme sets both.
-    const bool onWindowColour = onTab && IsAppThemed();
+    const bool onWindowColour = onTab && appThemed();
     const int background = onWindowColour ? COLOR_WINDOW : COLOR_BTNFACE;
     SetBkColor(context, GetSysColor(background));
     SetTextColor(context, GetSysColor(onWindowColour ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));

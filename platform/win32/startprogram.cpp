@@ -2,6 +2,7 @@
 #include "platform/startprogram.h"
 
 #include "platform/win32/formwindow.h"
+#include "platform/win32/systemlibrary.h"
 #include "platform/win32/widetext.h"
 #include "platform/win32/win32regionalsettings.h"
 
@@ -12,6 +13,7 @@ namespace platform {
 int runProgram(int&, char**, const ProgramIdentity&, const WindowDescription& layout,
     const FormFactory& createForm)
 {
+    restrictDllSearch();
     setCurrentRegionalSettings(userRegionalSettings());
     try {
         FormWindow form(layout, createForm);
