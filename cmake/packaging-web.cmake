@@ -4,8 +4,9 @@
 # Any static web host serves it as it is.
 set(SITE ${PROJECT_BINARY_DIR}/site)
 set(PAGE ${PROJECT_SOURCE_DIR}/platform/web/page)
-# A new version names a new cache: the service worker then replaces every old file.
-set(CACHE_NAME "convertitore-pixel-cm-${PROJECT_VERSION}")
+# A new version names a new cache: the service worker then replaces every old file. Every
+# cache of the program's own begins with this.
+set(CACHE_PREFIX "convertitore-pixel-cm-")
 foreach(file index.html style.css page.js)
     configure_file(${PAGE}/${file} ${SITE}/${file} COPYONLY)
 endforeach()

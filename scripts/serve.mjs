@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Serves a folder on this machine only, as any static web host would:
 //     node scripts/serve.mjs FOLDER [PORT]
-// Port 0 takes a free one. Prints the address once it listens.
+// Port 0 takes a free one. Prints the address once it listens. It answers GET and HEAD only,
+// for files whose real path is inside the folder, to requests addressed to this server by name
+// (no other host name reaches it through a DNS rebinding), and no request can stop it.
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { readFile, realpath } from 'node:fs/promises';
 import { extname, join, normalize, resolve, sep } from 'node:path';
 
-const root = resolve(process.argv[2] ?? '.');
+const root = await realpath(resolve(process.argv[2] ?? '.'));
 const port = Number(process.argv[3] ?? 8080);
 const types = {
     '.html': 'text/html; charset=utf-8',
@@ -19,24 +21,64 @@ const types = {
     '.png': 'image/png',
     '.svg': 'image/svg+xml',
 };
+// Every answer: the browser never guesses another type than the one named.
+const common = { 'X-Content-Type-Options': 'nosniff' };
+
+function answer(response, status, text, headers = {}) {
+    response.writeHead(status, { ...common, 'Content-Type': 'text/plain; charset=utf-8', ...headers });
+    response.end(`${text}\n`);
+}
+
+const inside = (file) => file === root || file.startsWith(root + sep);
+
+// The file a path names, or null where it names none inside the folder.
+async function fileOf(path) {
+    const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
+    if (!inside(file))
+        return null;
+    // A symbolic link is followed only where it stays inside the folder.
+    const real = await realpath(file).catch(() => null);
+    return real !== null && inside(real) ? real : null;
+}
 
 const server = createServer(async (request, response) => {
-    const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
-    const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
-    // Nothing outside the folder is served, whatever the address says.
-    if (file !== root && !file.startsWith(root + sep)) {
-        response.writeHead(403).end();
-        return;
-    }
     try {
-        const body = await readFile(file);
+        const { port: served } = server.address();
+        if (![`127.0.0.1:${served}`, `localhost:${served}`].includes(request.headers.host)) {
+            answer(response, 403, 'Forbidden: not addressed to this server');
+            return;
+        }
+        if (request.method !== 'GET' && request.method !== 'HEAD') {
+            answer(response, 405, 'Method not allowed', { Allow: 'GET, HEAD' });
+            return;
+        }
+        let path;
+        try {
+            path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+        } catch {
+            path = null;
+        }
+        if (path === null || path.includes('\0')) {
+            answer(response, 400, 'Bad request');
+            return;
+        }
+        const file = await fileOf(path);
+        const body = file && (await readFile(file).catch(() => null));
+        if (!body) {
+            answer(response, 404, 'Not found');
+            return;
+        }
         response.writeHead(200, {
+            ...common,
             'Content-Type': types[extname(file)] ?? 'application/octet-stream',
             'Cache-Control': 'no-cache',
         });
-        response.end(body);
+        response.end(request.method === 'HEAD' ? undefined : body);
     } catch {
-        response.writeHead(404, { 'Content-Type': 'text/plain; charset=utf-8' }).end('Not found\n');
+        if (!response.headersSent)
+            answer(response, 500, 'Internal error');
+        else
+            response.destroy();
     }
 });
 server.listen(port, '127.0.0.1', () => {

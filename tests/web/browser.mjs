@@ -1,21 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Debian's Chromium, headless, and the project's own static server, for the browser tests, the
 // screenshots and the start-up bench.
-import { spawn } from 'node:child_process';
-import { once } from 'node:events';
-import { fileURLToPath } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
-const serverScript = fileURLToPath(new URL('../../scripts/serve.mjs', import.meta.url));
-
-// Serves the folder on a free port; resolves to the server and its address.
-export async function startServer(folder) {
-    const server = spawn(process.execPath, [serverScript, folder, '0'], {
-        stdio: ['ignore', 'pipe', 'inherit'],
-    });
-    const [line] = await once(server.stdout, 'data');
-    return { server, address: line.toString().trim() };
-}
+export { startServer } from './server.mjs';
 
 export function launchBrowser() {
     return puppeteer.launch({
@@ -26,12 +14,28 @@ export function launchBrowser() {
     });
 }
 
-// A fresh page in a context of its own, as a new visitor whose browser speaks this language,
-// once the program runs on it.
-export async function openPage(browser, address, language = 'it-IT',
-    viewport = { width: 800, height: 600 }) {
+// Every Content-Security-Policy violation that a page opened here reported, for the tests to
+// find none.
+export const policyViolations = [];
+
+// A fresh page in a context of its own, which reports what its policy blocks.
+export async function newPage(browser) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
+    await page.exposeFunction('reportPolicyViolation', (text) => policyViolations.push(text));
+    await page.evaluateOnNewDocument(() => {
+        document.addEventListener('securitypolicyviolation', (event) => {
+            window.reportPolicyViolation(`${event.violatedDirective} ${event.blockedURI}`);
+        });
+    });
+    return page;
+}
+
+// A fresh page, as a new visitor whose browser speaks this language, once the program runs on
+// it.
+export async function openPage(browser, address, language = 'it-IT',
+    viewport = { width: 800, height: 600 }) {
+    const page = await newPage(browser);
     const session = await page.createCDPSession();
     await session.send('Emulation.setUserAgentOverride', {
         userAgent: await browser.userAgent(),

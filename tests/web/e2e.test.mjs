@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The browser program in Debian's headless Chromium, driven by the browser's own mouse and
 // key input: what it shows at start, what it computes and how it writes it in four languages,
-// the failure box, the keyboard, a phone's screen, and a reload with the network cut.
+// the failure box, the keyboard and a phone's screen, with nothing the page's policy blocks.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchBrowser, openPage as openIn, startServer } from './browser.mjs';
+import { launchBrowser, openPage as openIn, policyViolations, startServer } from './browser.mjs';
 
 let server;
 let address;
@@ -177,19 +177,24 @@ test('On a 360-pixel phone every control shows and nothing scrolls sideways', as
     await page.browserContext().close();
 });
 
-test('Once opened, the page computes again after a reload with the network cut', async () => {
-    const page = await openPage();
-    await page.evaluate(async () => {
-        await navigator.serviceWorker.ready;
+test("The page's policy blocks an injected inline script and style", async () => {
+    // A context without the reporter: these violations are the point.
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.goto(address);
+    await page.waitForSelector('body[data-ready="true"]');
+    const injected = await page.evaluate(() => {
+        const script = document.createElement('script');
+        script.textContent = 'window.injectedScriptRan = true;';
+        document.body.append(script);
+        const label = document.getElementById('Label6');
+        label.setAttribute('style', 'visibility: hidden');
+        return [window.injectedScriptRan === true, getComputedStyle(label).visibility];
     });
-    // The first visit's page was not yet under the worker: a reload puts it there.
-    await page.reload();
-    await page.waitForSelector('body[data-ready="true"]');
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-    await page.setOfflineMode(true);
-    await page.reload();
-    await page.waitForSelector('body[data-ready="true"]');
-    await page.click('#Command2');
-    assert.equal(await value(page, 'Text6'), '41');
-    await page.browserContext().close();
+    assert.deepEqual(injected, [false, 'visible']);
+    await context.close();
+});
+
+test('No page broke its Content-Security-Policy', () => {
+    assert.deepEqual(policyViolations, []);
 });
