@@ -43,6 +43,8 @@ void TestTextFit::findsTheLargestSize_data()
         }
     }
     QTest::newRow("too low for any size") << 9.0 << 400 << 4;
+    QTest::newRow("from 6.25 pt, too narrow") << 6.25 << 20 << 17;
+    QTest::newRow("from 6 pt, too narrow") << 6.0 << 20 << 17;
 }
 
 void TestTextFit::findsTheLargestSize()

@@ -54,6 +54,11 @@ QFont largestFittingFont(const QFont& font, const QList<TextRoom>& texts, qreal 
     // Each size is a font loaded: none is measured twice.
     const qreal largest = font.pointSizeF() - 0.5;
     QFont candidate = font;
+    // A font within half a point of the smallest size has no smaller step to try.
+    if (largest < smallestPointSize) {
+        candidate.setPointSizeF(std::min(font.pointSizeF(), smallestPointSize));
+        return candidate;
+    }
     std::map<qreal, bool> measured;
     const auto fitsAt = [&](qreal size) {
         const auto known = measured.find(size);
