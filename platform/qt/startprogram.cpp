@@ -15,21 +15,41 @@ namespace {
 
 QtMessageHandler defaultHandler = nullptr;
 const char* programName = "";
+// What Qt said of the display or the platform plugin before it gave up.
+QByteArray lastPlatformWarning;
 
-// Qt gives up with a fatal message, and so a core dump, when it finds no display.
+bool displayNamed()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// Qt gives up with a fatal message, and so a core dump, when it can open no window: the user is
+// told what failed, no display at all or a display the platform plugin cannot use.
 void startupMessageHandler(
     QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type != QtFatalMsg) {
+        if (QByteArrayView(context.category ? context.category : "").startsWith("qt.qpa"))
+            lastPlatformWarning = message.toLocal8Bit();
         if (defaultHandler)
             defaultHandler(type, context, message);
         return;
     }
-    std::fprintf(stderr,
-        "%s: impossibile aprire la finestra: nessun display grafico disponibile.\n"
-        "Avviare il programma in una sessione grafica (DISPLAY non impostato o non "
-        "valido).\n",
-        programName);
+    if (!displayNamed()) {
+        std::fprintf(stderr,
+            "%s: impossibile aprire la finestra: nessun display grafico disponibile.\n"
+            "Avviare il programma in una sessione grafica (DISPLAY non impostato).\n",
+            programName);
+    } else {
+        std::fprintf(stderr,
+            "%s: impossibile aprire la finestra: il plugin della piattaforma grafica non si "
+            "carica o non raggiunge il display.\n%s\n",
+            programName,
+            (lastPlatformWarning.isEmpty() ? message.toLocal8Bit() : lastPlatformWarning)
+                .constData());
+    }
     std::_Exit(EXIT_FAILURE);
 }
 
