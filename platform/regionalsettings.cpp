@@ -15,8 +15,7 @@ RegionalSettings& storedSettings()
 
 bool RegionalSettings::separatorBefore(std::size_t digitsToTheRight, std::size_t digits) const
 {
-    if (!groupsDigits() || digitsToTheRight == 0 || digitsToTheRight >= digits
-        || digits < std::size_t(minimumGroupedDigits))
+    if (!groupsDigits() || digitsToTheRight == 0 || digitsToTheRight >= digits)
         return false;
     std::size_t boundary = 0;
     for (const int size : groupSizes) {

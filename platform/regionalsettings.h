@@ -28,8 +28,6 @@ struct RegionalSettings {
     std::vector<int> groupSizes;
     // Whether the last size repeats to the left ("3;0" on Windows) or grouping stops there.
     bool lastGroupRepeats = true;
-    // Shorter numbers are written without separators.
-    int minimumGroupedDigits = 0;
 
     bool groupsDigits() const { return !groupSizes.empty() && !groupSeparator.empty(); }
 

@@ -24,10 +24,34 @@ struct Decimal {
     double value() const { return nearestDouble(negative, digits, exponent); }
 };
 
+// Separators that stand for one another in a pasted number, where the settings group with one
+// of them: the two apostrophes (Swiss German, which platforms write either way), and the spaces
+// (French; a plain space is a blank, which the reader passes over anyway).
+std::u16string_view separatorsLike(std::u16string_view separator)
+{
+    static constexpr std::u16string_view apostrophes = u"'\u2019";
+    static constexpr std::u16string_view spaces = u" \u00a0\u202f";
+    if (separator.size() != 1)
+        return {};
+    if (apostrophes.find(separator.front()) != std::u16string_view::npos)
+        return apostrophes;
+    if (spaces.find(separator.front()) != std::u16string_view::npos)
+        return spaces;
+    return {};
+}
+
+bool takeGroupSeparator(TextReader& reader, const RegionalSettings& settings)
+{
+    if (reader.take(settings.groupSeparator))
+        return true;
+    const std::u16string_view others = separatorsLike(settings.groupSeparator);
+    return std::any_of(others.begin(), others.end(), [&](char16_t c) { return reader.take(c); });
+}
+
 // The integer part as the settings write it: digits, or groups between group separators
-// exactly where the settings put them for that many digits, the leading group without a
-// leading zero. A grouping the settings would not write leaves the reader after the first run
-// of digits.
+// exactly where the settings' group sizes put them, the leading group without a leading zero,
+// whether or not the settings would group a number that short. A grouping the settings would
+// not write leaves the reader after the first run of digits.
 bool takeRegionalInteger(TextReader& reader, const RegionalSettings& settings, std::string& digits)
 {
     const std::size_t start = digits.size();
@@ -40,7 +64,7 @@ bool takeRegionalInteger(TextReader& reader, const RegionalSettings& settings, s
     TextReader grouped = reader;
     std::vector<std::size_t> separators; // how many digits stand before each one
     bool wellFormed = digits[start] != '0';
-    while (grouped.take(settings.groupSeparator)) {
+    while (takeGroupSeparator(grouped, settings)) {
         separators.push_back(digits.size() - start);
         wellFormed = grouped.takeDigits(digits) > 0 && wellFormed;
     }
@@ -55,6 +79,23 @@ bool takeRegionalInteger(TextReader& reader, const RegionalSettings& settings, s
     else
         digits.resize(start + leading);
     return true;
+}
+
+// Whether what follows a regional number could still be part of a number written otherwise:
+// a separator, a point or comma, or an exponent. A blank, a word or a sign after it cannot, and
+// the number keeps its regional meaning ("1.701 cm" is 1701 in Italian).
+bool continuesANumber(TextReader reader, const RegionalSettings& settings)
+{
+    const char16_t next = reader.peek();
+    if (next == u'.' || next == u',' || reader.take(settings.decimalSeparator)
+        || takeGroupSeparator(reader, settings))
+        return true;
+    if (next != u'E' && next != u'e' && next != u'D' && next != u'd')
+        return false;
+    reader.next();
+    if (!reader.take(u'-'))
+        reader.take(u'+');
+    return reader.peek() >= u'0' && reader.peek() <= u'9';
 }
 
 std::optional<double> readRegional(std::u16string_view text, const RegionalSettings& settings)
@@ -83,7 +124,7 @@ std::optional<double> readRegional(std::u16string_view text, const RegionalSetti
         || settings.negativeForm == NegativeForm::TrailingSpaceSign;
     if (!number.negative && trailingSign && reader.take(settings.minusSign))
         number.negative = true;
-    if (!reader.atEnd())
+    if (!reader.atEnd() && continuesANumber(reader, settings))
         return std::nullopt;
     return number.value();
 }

@@ -74,7 +74,8 @@ if [ "$preset" = windows ] || [ "$preset" = dist-windows ]; then
     # are listed in /etc/locale.gen, as the system's own tools do it, so that every later
     # locale-gen keeps them.
     regenerate=0
-    for entry in "it_IT.UTF-8 UTF-8" "en_US.UTF-8 UTF-8" "en_IN UTF-8" "de_CH.UTF-8 UTF-8"; do
+    for entry in "it_IT.UTF-8 UTF-8" "en_US.UTF-8 UTF-8" "en_IN UTF-8" "de_CH.UTF-8 UTF-8" \
+        "es_ES.UTF-8 UTF-8" "fr_FR.UTF-8 UTF-8"; do
         if ! grep -qxF "$entry" /etc/locale.gen; then
             if grep -qxE "# ?${entry//./\\.}" /etc/locale.gen; then
                 "${sudo[@]}" sed -i -E "s/^# ?${entry//./\\.}\$/$entry/" /etc/locale.gen

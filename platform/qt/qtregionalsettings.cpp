@@ -1,57 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/qtregionalsettings.h"
 
-#include <QStringList>
+#include "platform/regionalsamples.h"
 
 namespace platform {
 
 namespace {
 
-constexpr int longestRepunit = 19; // the most ones that fit in a quint64
-
-quint64 repunit(int digits)
-{
-    quint64 value = 0;
-    for (int i = 0; i < digits; ++i)
-        value = value * 10 + 1;
-    return value;
-}
-
-// Digits outside the Basic Multilingual Plane take two UTF-16 units each.
-int codePoints(const QString& text)
-{
-    return int(text.toUcs4().size());
-}
+// A whole number whose every digit shows where the locale groups: 1111111111111111111, the
+// most ones that fit in a quint64.
+constexpr quint64 longestRepunit = 1111111111111111111ULL;
 
 } // namespace
 
 RegionalSettings regionalSettingsOf(const QLocale& locale)
 {
-    RegionalSettings settings;
-    settings.decimalSeparator = locale.decimalPoint().toStdU16String();
-    settings.minusSign = locale.negativeSign().toStdU16String();
-    settings.plusSign = locale.positiveSign().toStdU16String();
-
-    // Qt keeps the group sizes to itself; they show in how it writes numbers. A separator it
-    // never writes (the C locale's) is none.
-    const QString separator = locale.groupSeparator();
-    if (locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) || separator.isEmpty())
-        return settings;
-    const QStringList groups = locale.toString(repunit(longestRepunit)).split(separator);
-    if (groups.size() < 2)
-        return settings;
-    settings.groupSeparator = separator.toStdU16String();
-    const int least = codePoints(groups.last());
-    const int higher = groups.size() > 2 ? codePoints(groups[groups.size() - 2]) : least;
-    settings.groupSizes
-        = least == higher ? std::vector<int> { least } : std::vector<int> { least, higher };
-    for (int digits = 1; digits <= longestRepunit; ++digits) {
-        if (locale.toString(repunit(digits)).contains(separator)) {
-            settings.minimumGroupedDigits = digits;
-            break;
-        }
+    RegionalSamples samples;
+    samples.decimalSeparator = locale.decimalPoint().toStdU16String();
+    samples.minusSign = locale.negativeSign().toStdU16String();
+    samples.plusSign = locale.positiveSign().toStdU16String();
+    // A separator Qt never writes (the C locale's) is none.
+    if (!locale.numberOptions().testFlag(QLocale::OmitGroupSeparator)) {
+        samples.groupSeparator = locale.groupSeparator().toStdU16String();
+        samples.writtenNumber = locale.toString(longestRepunit).toStdU16String();
     }
-    return settings;
+    return regionalSettingsFrom(samples);
 }
 
 RegionalSettings regionalSettingsOfLocaleName(QByteArrayView name)

@@ -35,10 +35,12 @@ TEST_CASE("Val reads what the text holds")
 {
     using namespace samples;
     const RegionalSettings parentheses { u",", u".", u"-", u"+",
-        platform::NegativeForm::Parentheses, { 3 }, true, 0 };
+        platform::NegativeForm::Parentheses, { 3 } };
     const RegionalSettings trailingSign { u",", u".", u"-", u"+",
-        platform::NegativeForm::TrailingSign, { 3 }, true, 0 };
-    const RegionalSettings groupedOnce { u".", u",", u"-", u"+", {}, { 3 }, false, 0 };
+        platform::NegativeForm::TrailingSign, { 3 } };
+    const RegionalSettings groupedOnce { u".", u",", u"-", u"+", {}, { 3 }, false };
+    const RegionalSettings swissInBrowser { u".", u"'", u"-", u"+", {}, { 3 } };
+    const RegionalSettings frenchOnWindows { u",", u"\u00a0", u"-", u"+", {}, { 3 } };
     const Reading rows[] = {
         // Blanks, tabs and line breaks are dropped wherever they stand.
         { "blanks: spaces inside", C, u" 3 888 ", 3888.0 },
@@ -67,13 +69,34 @@ TEST_CASE("Val reads what the text holds")
         { "regional: swiss apostrophe", SwissGerman, u"1\u2019701", 1701.0 },
         { "regional: indian groups", Indian, u"12,34,568", 1234568.0 },
         { "regional: indian rejects thousands", Indian, u"1,234,568", 1.0 },
-        { "regional: spanish four digits ungrouped", Spanish, u"1.234", 1.234 },
+        { "regional: spanish four digits grouped", Spanish, u"1.234", 1234.0 },
         { "regional: spanish five digits grouped", Spanish, u"12.345", 12345.0 },
         { "regional: parentheses", parentheses, u"(1.701)", -1701.0 },
         { "regional: parentheses unclosed", parentheses, u"(1.701", 0.0 },
         { "regional: trailing sign", trailingSign, u"1.701-", -1701.0 },
         { "regional: grouped once", groupedOnce, u"1234,567", 1234567.0 },
         { "regional: grouped once, not twice", groupedOnce, u"1,234,567", 1.0 },
+
+        // Separators that stand for one another, whichever one the settings name.
+        { "separators: swiss typewriter apostrophe", SwissGerman, u"1'701", 1701.0 },
+        { "separators: swiss typographic apostrophe", swissInBrowser, u"1\u2019701", 1701.0 },
+        { "separators: french no-break space", French, u"1\u00a0234\u00a0567", 1234567.0 },
+        { "separators: french narrow no-break space", frenchOnWindows, u"1\u202f701", 1701.0 },
+        { "separators: french plain spaces", French, u"1 234 567,5", 1234567.5 },
+        { "separators: no apostrophe in italian", Italian, u"1'701", 1.0 },
+
+        // A blank, a word or a sign after a regional number leaves its meaning as it is.
+        { "after: it a word", Italian, u"1.701 cm", 1701.0 },
+        { "after: it a word right after", Italian, u"1.701cm", 1701.0 },
+        { "after: it a word starting with e", Italian, u"1.701 euro", 1701.0 },
+        { "after: it a sign", Italian, u"1.701-", 1701.0 },
+        { "after: it decimals and a word", Italian, u"1.701,5 cm", 1701.5 },
+        { "after: it a decimal comma and a word", Italian, u"18,5 cm", 18.5 },
+        { "after: us a word", UsEnglish, u"1,701 px", 1701.0 },
+        { "after: it an exponent is classic", Italian, u"1.701e2", 170.1 },
+        { "after: it ill-formed groups stay classic", Italian, u"1.7015 cm", 1.7015 },
+        { "after: it a point fraction stays classic", Italian, u"18.5 cm", 18.5 },
+        { "after: it a third group of one digit", Italian, u"1.701.5", 1.701 },
 
         // The classic rules, up to the first character that cannot continue the number.
         { "classic: trailing letters", C, u"12abc", 12.0 },

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The browser program in Debian's headless Chromium, driven by the browser's own mouse and
-// key input: what it shows at start, what it computes and how it writes it in four languages,
+// key input: what it shows at start, what it computes and how it writes it in six languages,
 // the failure box, the keyboard and a phone's screen, with nothing the page's policy blocks.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -75,6 +75,8 @@ for (const [language, decimal, thousands, millions] of [
     ['en-US', '.', '1,701', '1,234,568'],
     ['en-IN', '.', '1,701', '12,34,568'],
     ['de-CH', '.', "1'701", "1'234'568"],
+    ['es-ES', ',', '1.701', '1.234.568'],
+    ['fr-FR', ',', '1\u202f701', '1\u202f234\u202f568'],
 ]) {
     test(`Numbers as ${language} writes them`, async () => {
         const page = await openPage(language);

@@ -25,32 +25,6 @@ std::u16string environmentText(const wchar_t* name)
 
 } // namespace
 
-TEST_CASE("Windows' grouping strings")
-{
-    const struct {
-        const char* grouping;
-        std::u16string_view text;
-        std::u16string expected;
-    } rows[] = {
-        { "3;0 repeats", u"3;0", u"1,234,567,890" },
-        { "3;2;0 is Indian", u"3;2;0", u"1,23,45,67,890" },
-        { "3 groups once", u"3", u"1234567,890" },
-        { "3;2 groups twice", u"3;2", u"12345,67,890" },
-        { "0;0 groups nothing", u"0;0", u"1234567890" },
-        { "empty groups nothing", u"", u"1234567890" },
-        { "nonsense groups nothing", u"x", u"1234567890" },
-        { "a size past 9 groups nothing", u"3;12;0", u"1234567890" },
-        { "a long digit run groups nothing", u"3;99999999999999999999;0", u"1234567890" },
-    };
-    for (const auto& row : rows) {
-        INFO(row.grouping);
-        RegionalSettings settings { u".", u",", u"-", u"+", {}, {}, true, 0 };
-        platform::readWindowsGrouping(row.text, settings);
-        CHECK(platform::FormatNumber(1234567890.0, settings) == row.expected);
-        CHECK(platform::Val(row.expected, settings) == 1234567890.0);
-    }
-}
-
 TEST_CASE("Windows' negative number formats")
 {
     CHECK(platform::negativeFormOfWindows(0) == NegativeForm::Parentheses);

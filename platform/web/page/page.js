@@ -22,10 +22,9 @@
         const format = new Intl.NumberFormat(locale, { useGrouping: true, minimumFractionDigits: 1 });
         const parts = format.formatToParts(-123456789012.5);
         const part = (type, otherwise) => (parts.find((p) => p.type === type) || { value: otherwise }).value;
-        // Group sizes from the right: the last group, then the one before it where it differs.
-        const integers = parts.filter((p) => p.type === 'integer').map((p) => p.value.length).reverse();
-        const groupSizes = integers.length < 2 ? [] : integers[1] !== integers[0] && integers.length > 2
-            ? [integers[0], integers[1]] : [integers[0]];
+        // A long whole number as the browser groups it: the program reads the sizes from it.
+        const writtenNumber = new Intl.NumberFormat(locale, { useGrouping: true })
+            .format(1111111111111111);
         // Where the minus sign stands, and whether a space parts it from the digits.
         const sign = parts.findIndex((p) => p.type === 'minusSign');
         const firstDigit = parts.findIndex((p) => p.type === 'integer');
@@ -43,7 +42,7 @@
             group: part('group', ''),
             minus: part('minusSign', '-'),
             plus: plus ? plus.value : '+',
-            groupSizes,
+            writtenNumber,
             negative,
         };
     }
@@ -242,8 +241,7 @@
         if (what === 'control')
             return elements[index].value;
         settings = settings || regionalSettings();
-        const value = settings[what];
-        return Array.isArray(value) ? value.join(',') : String(value);
+        return String(settings[what]);
     }
 
     // What the program asks of the page.
