@@ -247,8 +247,10 @@ TEST_CASE("Val reads the program's own results back")
 }
 
 // However long a text, reading it costs time in proportion to its length: ten times the text,
-// at most twenty times the time (best of three, in this process, so load on the machine
-// weighs on both alike).
+// at most thirty times the time (best of three, in this process, so load on the machine
+// weighs on both alike). A reader that went over the text again for each unit would take a
+// hundred times; under Wine, where the longer text's buffers come from fresh pages, a linear
+// one was measured at up to 23 times.
 TEST_CASE("Val reads huge texts in linear time")
 {
     using namespace samples;
@@ -283,7 +285,7 @@ TEST_CASE("Val reads huge texts in linear time")
             = bestOfThree(std::u16string(row.prefix) + repeated(row.unit, 1000000), row.settings);
         CAPTURE(shorter);
         CAPTURE(longer);
-        CHECK(longer <= 20 * shorter + 0.002);
+        CHECK(longer <= 30 * shorter + 0.002);
         CHECK(longer < 10.0);
     }
 }
