@@ -20,6 +20,33 @@ struct TwipsRect {
     int height = 0;
 };
 
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Twips at a resolution in dots per inch: twips × dpi ÷ 1440, halves rounded away from zero as
+// Windows' MulDiv rounds them. At 96 dpi every length of the window is a whole number of pixels.
+constexpr int pixelsAt(int twips, int dpi)
+{
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    const long long rounded = ((scaled < 0 ? -scaled : scaled) + TwipsPerInch / 2) / TwipsPerInch;
+    return int(scaled < 0 ? -rounded : rounded);
+}
+
+constexpr PixelRect pixelsAt(const TwipsRect& twips, int dpi)
+{
+    return { pixelsAt(twips.left, dpi), pixelsAt(twips.top, dpi), pixelsAt(twips.width, dpi),
+        pixelsAt(twips.height, dpi) };
+}
+
+// The resolution at which a logical pixel is one pixel.
+inline constexpr int LogicalDpi = TwipsPerInch / TwipsPerPixel;
+
 enum class ControlKind { Label, TextBox, ComboBox, CommandButton };
 
 struct FontDescription {
@@ -59,7 +86,20 @@ struct WindowDescription {
     int clientHeight = 0; // twips
     TabControlDescription tabControl;
     std::span<const ControlDescription> controls;
+    // The font the window's controls have unless they name their own: the original platform's
+    // default. A desktop whose toolkit has a default font of its own (Qt's) keeps that one.
+    FontDescription font;
 };
+
+// Where a control stands in the window's client area: a control on a tab is placed from the
+// tab control's corner.
+constexpr TwipsRect placeInWindow(
+    const WindowDescription& window, const ControlDescription& control)
+{
+    const TwipsRect& origin = control.tab == OnWindow ? TwipsRect {} : window.tabControl.geometry;
+    return { origin.left + control.geometry.left, origin.top + control.geometry.top,
+        control.geometry.width, control.geometry.height };
+}
 
 // A control of a window, as its place in the window's description.
 struct ControlId {

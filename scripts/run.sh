@@ -30,8 +30,9 @@ if [ "${1:-}" = web ]; then
     exit
 fi
 
-scripts/setup.sh release convertitore-pixel-cm
+scripts/setup.sh release convertitore-pixel-cm control-places
 program=build/release/bin/convertitore-pixel-cm
+export CONTROL_PLACES=build/release/bin/control-places
 
 # A server session may have no runtime directory; Qt wants a private one. Only a folder made
 # here is removed afterwards: the user's own stays as it is.
@@ -53,8 +54,8 @@ start_virtual_display
 "$program" &
 program_pid=$!
 window=$(wait_for_window)
-wait_for_field 152 129 3888
-click_at 268 156 # CALCOLA on Pix -> Cm, in front at start
+wait_for_control Text8 3888
+click_control Command2 # CALCOLA on Pix -> Cm, in front at start
 screenshot=build/release/screenshot.png
 screenshot_window "$window" "$screenshot"
 kill "$program_pid"

@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh windows convertitore-pixel-cm
+scripts/setup.sh windows convertitore-pixel-cm control-places
+export CONTROL_PLACES=build/windows/bin/control-places
 source scripts/xvfb-lib.sh
 start_virtual_display
 mkdir -p docs
@@ -15,11 +16,11 @@ scripts/wine-run.sh build/windows/bin/convertitore-pixel-cm.exe &
 program_pid=$!
 on_exit 'kill "$program_pid" 2>/dev/null || true'
 window=$(wait_for_window)
-wait_for_field 152 129 3888
-click_at 268 156 # CALCOLA on Pix -> Cm
+wait_for_control Text8 3888
+click_control Command2 # CALCOLA on Pix -> Cm
 screenshot_window "$window" docs/windows-pix-to-cm.png
-click_at 156 59 # the Cm -> Pix tab
-click_at 268 164 # its CALCOLA
+click_control SSTab1.0 # the Cm -> Pix tab
+click_control Command1 # its CALCOLA
 screenshot_window "$window" docs/windows-cm-to-pix.png
 xdotool key --window "$window" alt+F4
 wait "$program_pid" || true

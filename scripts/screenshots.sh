@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh release
+export CONTROL_PLACES=build/release/bin/control-places
 source scripts/xvfb-lib.sh
 start_virtual_display
 mkdir -p docs
@@ -16,19 +17,19 @@ start_program() {
     program_pid=$!
     scale=$1
     window=$(wait_for_window)
-    wait_for_field 152 129 3888
+    wait_for_control Text8 3888
 }
 
 start_program 1
-click_at 268 156 # CALCOLA on Pix -> Cm
+click_control Command2 # CALCOLA on Pix -> Cm
 screenshot_window "$window" docs/pix-to-cm.png
-click_at 156 59 # the Cm -> Pix tab
-click_at 268 164 # its CALCOLA
+click_control SSTab1.0 # the Cm -> Pix tab
+click_control Command1 # its CALCOLA
 screenshot_window "$window" docs/cm-to-pix.png
 kill "$program_pid"
 
 start_program 2
-click_at 268 156
+click_control Command2
 screenshot_window "$window" docs/pix-to-cm@2x.png
 kill "$program_pid"
 echo "Saved docs/pix-to-cm.png, docs/cm-to-pix.png and docs/pix-to-cm@2x.png"

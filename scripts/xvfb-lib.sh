@@ -113,6 +113,41 @@ read_field() {
     read_clipboard
 }
 
+# Where a control of the window stands, as the layout table says: CONTROL_PLACES names the
+# program that prints every control's place (window/places). Prints the centre of the control
+# of this name, or of the tab "SSTab1.N", as "X Y" in the window's logical pixels.
+control_centre() {
+    "${CONTROL_PLACES:?CONTROL_PLACES must name the control-places program}" \
+        | awk -v name="$1" '$1 == name { printf "%d %d\n", $2 + $4 / 2, $3 + $5 / 2; found = 1 }
+            END { if (!found) { print "no control named " name > "/dev/stderr"; exit 1 } }'
+}
+
+# The same helpers by the control's name: click_control Command2, read_control Text6,
+# wait_for_control Text8 3888, type_into Combo1 240 (the field's whole text replaced).
+click_control() {
+    local at x y
+    at=$(control_centre "$1") || return 1
+    read -r x y <<<"$at"
+    click_at "$x" "$y"
+}
+read_control() {
+    local at x y
+    at=$(control_centre "$1") || return 1
+    read -r x y <<<"$at"
+    read_field "$x" "$y"
+}
+wait_for_control() {
+    local at x y
+    at=$(control_centre "$1") || return 1
+    read -r x y <<<"$at"
+    wait_for_field "$x" "$y" "$2"
+}
+type_into() {
+    click_control "$1" || return 1
+    xdotool key --window "$window" End shift+Home BackSpace
+    xdotool type --window "$window" --delay 30 "$2"
+}
+
 # Waits, at most 60 seconds, until the field at these coordinates of $window reads this text:
 # a window shows before its controls answer, and a window a message box disabled answers
 # again only once the box is gone.

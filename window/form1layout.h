@@ -14,6 +14,7 @@ using platform::ControlDescription;
 using platform::OnWindow;
 using enum platform::ControlKind;
 
+inline constexpr platform::FontDescription WindowFont { u"MS Sans Serif", 8, false };
 inline constexpr platform::FontDescription HeaderFont { u"MS Sans Serif", 12, true };
 
 inline constexpr int CmToPix = 0;
@@ -60,6 +61,7 @@ inline constexpr platform::WindowDescription Layout {
     5700,
     { u"SSTab1", { 480, 720, 7455, 4575 }, TabCaptions, SpokenTabCaptions, PixToCm, 1 },
     Controls,
+    WindowFont,
 };
 
 // Controls by name, checked while compiling: a field whose text is read or written, a combo

@@ -31,10 +31,11 @@ namespace {
 constexpr int lineEditHorizontalMargin = 2;
 constexpr int lineEditVerticalMargin = 1;
 
+// Qt scales logical pixels to the screen itself.
 QRect toPixels(const TwipsRect& twips)
 {
-    return QRect(twips.left / TwipsPerPixel, twips.top / TwipsPerPixel, twips.width / TwipsPerPixel,
-        twips.height / TwipsPerPixel);
+    const PixelRect pixels = pixelsAt(twips, LogicalDpi);
+    return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
 QWidget* createControl(const ControlDescription& description, QWidget* parent)
@@ -182,8 +183,8 @@ void linkCaptions(const std::vector<QWidget*>& controls, const WindowDescription
 std::vector<QWidget*> buildWindow(QWidget& window, const WindowDescription& description)
 {
     window.setWindowTitle(toQString(description.caption));
-    window.setFixedSize(
-        description.clientWidth / TwipsPerPixel, description.clientHeight / TwipsPerPixel);
+    window.setFixedSize(pixelsAt(description.clientWidth, LogicalDpi),
+        pixelsAt(description.clientHeight, LogicalDpi));
 
     const TabControlDescription& tabs = description.tabControl;
     TabControl* tabControl = createTabControl(window, tabs);
@@ -209,6 +210,8 @@ std::vector<QWidget*> buildWindow(QWidget& window, const WindowDescription& desc
     }
     linkCaptions(controls, description);
 
+    // The desktop's own font stands for the window's (description.font): Qt has a default of
+    // its own, as the original platform had.
     window.setFont(largestFittingFont(window.font(), texts));
     tabControl->setCurrentIndex(tabs.initialTab);
     placeInFocusOrder(description, tabControl, controls);

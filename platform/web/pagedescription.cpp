@@ -34,11 +34,18 @@ std::string number(int value)
     return std::to_string(value);
 }
 
+// The page lays the window out in CSS pixels, 96 to the inch.
 std::string pixels(const TwipsRect& rect)
 {
-    return "{\"left\":" + number(rect.left / TwipsPerPixel) + ",\"top\":"
-        + number(rect.top / TwipsPerPixel) + ",\"width\":" + number(rect.width / TwipsPerPixel)
-        + ",\"height\":" + number(rect.height / TwipsPerPixel) + "}";
+    const PixelRect box = pixelsAt(rect, LogicalDpi);
+    return "{\"left\":" + number(box.left) + ",\"top\":" + number(box.top)
+        + ",\"width\":" + number(box.width) + ",\"height\":" + number(box.height) + "}";
+}
+
+std::string describeFont(const FontDescription& font)
+{
+    return "{\"family\":" + quoted(font.family) + ",\"pointSize\":" + number(font.pointSize)
+        + ",\"bold\":" + (font.bold ? "true" : "false") + "}";
 }
 
 const char* kindName(ControlKind kind)
@@ -94,9 +101,7 @@ std::string control(const WindowDescription& description, std::size_t index)
         + quoted(control.text) + ",\"description\":" + quoted(control.accessibleDescription)
         + ",\"label\":" + number(label ? int(label->index) : -1);
     if (control.font)
-        result += ",\"font\":{\"family\":" + quoted(control.font->family)
-            + ",\"pointSize\":" + number(control.font->pointSize)
-            + ",\"bold\":" + (control.font->bold ? "true" : "false") + "}";
+        result += ",\"font\":" + describeFont(*control.font);
     return result + "}";
 }
 
@@ -108,10 +113,11 @@ std::string describeForPage(const WindowDescription& description)
     for (std::size_t i = 0; i < description.controls.size(); ++i)
         indexes.push_back(i);
     return "{\"caption\":" + quoted(description.caption)
-        + ",\"width\":" + number(description.clientWidth / TwipsPerPixel)
-        + ",\"height\":" + number(description.clientHeight / TwipsPerPixel)
-        + ",\"tabControl\":" + tabControl(description) + ",\"controls\":"
-        + list(indexes, [&](std::size_t i) { return control(description, i); }) + "}";
+        + ",\"width\":" + number(pixelsAt(description.clientWidth, LogicalDpi))
+        + ",\"height\":" + number(pixelsAt(description.clientHeight, LogicalDpi)) + ",\"font\":"
+        + describeFont(description.font) + ",\"tabControl\":" + tabControl(description)
+        + ",\"controls\":" + list(indexes, [&](std::size_t i) { return control(description, i); })
+        + "}";
 }
 
 } // namespace platform

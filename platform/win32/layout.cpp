@@ -38,14 +38,15 @@ HFONT FormWindow::fontOf(const ControlDescription& control)
 
 int FormWindow::pixels(int twips) const
 {
-    return MulDiv(twips, m_dpi, TwipsPerInch);
+    return pixelsAt(twips, m_dpi);
 }
 
 void FormWindow::layOut(const RECT* suggested)
 {
     const HFONT oldFont = m_font;
     const auto oldOwnFonts = std::exchange(m_ownFonts, {});
-    m_font = createFont(u"MS Sans Serif", 8, false, m_dpi);
+    const FontDescription& font = m_description.font;
+    m_font = createFont(font.family, font.pointSize, font.bold, m_dpi);
 
     const TabControlDescription& tabs = m_description.tabControl;
     const TwipsRect& area = tabs.geometry;
@@ -69,13 +70,11 @@ void FormWindow::layOut(const RECT* suggested)
 
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         const ControlDescription& description = m_description.controls[i];
-        const int left = description.tab == OnWindow ? 0 : area.left;
-        const int top = description.tab == OnWindow ? 0 : area.top;
-        int height = pixels(description.geometry.height);
+        const PixelRect place = pixelsAt(placeInWindow(m_description, description), m_dpi);
+        int height = place.height;
         if (description.kind == ControlKind::ComboBox)
             height *= 8; // the edit part and the dropped-down list
-        SetWindowPos(m_controls[i].window, nullptr, pixels(left + description.geometry.left),
-            pixels(top + description.geometry.top), pixels(description.geometry.width), height,
+        SetWindowPos(m_controls[i].window, nullptr, place.left, place.top, place.width, height,
             SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(m_controls[i].window, WM_SETFONT, WPARAM(fontOf(description)), TRUE);
     }

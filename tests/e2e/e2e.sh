@@ -44,21 +44,20 @@ window=$(wait_for_window) \
 
 geometry=$(window_size "$window")
 [ "$geometry" = "564x380" ] || fail "window is $geometry, not 564x380"
-wait_for_field 152 129 3888 || fail "Text8 does not read 3888"
+wait_for_control Text8 3888 || fail "Text8 does not read 3888"
 
-# Coordinates are the window's; the tab control stands at (32, 48).
 # Pix -> Cm is in front: type 5184 into the horizontal pixels (Text8) and press CALCOLA.
-click_at 152 129
+click_control Text8
 xdotool key --window "$window" ctrl+a
 xdotool type --window "$window" --delay 20 "5184"
-click_at 268 156
-result=$(read_field 240 217) || fail "nothing copied from the horizontal result"
+click_control Command2
+result=$(read_control Text6) || fail "nothing copied from the horizontal result"
 [ "$result" = "55" ] || fail "horizontal result is '$result', not 55"
 
 # Cm -> Pix: its tab, then CALCOLA with the initial texts, grouped as the settings say.
-click_at 156 59
-click_at 268 164
-result=$(read_field 240 225) || fail "nothing copied from the horizontal pixels"
+click_control SSTab1.0
+click_control Command1
+result=$(read_control Text3) || fail "nothing copied from the horizontal pixels"
 [ "$result" = "$grouped" ] || fail "horizontal pixels are '$result', not $grouped"
 
 "$close_window" "$window"

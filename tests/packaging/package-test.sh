@@ -58,7 +58,7 @@ env -u QT_QPA_PLATFORM /usr/bin/convertitore-pixel-cm &
 program_pid=$!
 window=$(wait_for_window) \
     || fail "the installed program showed no window"
-wait_for_field 152 129 3888 || fail "the installed program does not answer"
+wait_for_control Text8 3888 || fail "the installed program does not answer"
 "$close_window" "$window"
 wait "$program_pid" || fail "the installed program ended with status $?"
 echo "PASS: package built, checked, installed, started, closed and removed"

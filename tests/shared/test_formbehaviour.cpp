@@ -21,7 +21,7 @@ constexpr std::array<ControlDescription, 7> controls { {
     { u"OtherLabel", ControlKind::Label, 1, {}, u"Altro", 0, u"Other" },
 } };
 const WindowDescription window { u"Finestra", 0, 0, { u"Tabs", {}, captions, captions, 0, 2 },
-    controls };
+    controls, {} };
 
 FocusStop strip()
 {

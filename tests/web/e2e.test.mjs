@@ -39,6 +39,13 @@ test('At start: the caption, Pix -> Cm in front, the initial texts and the fille
     assert.equal(await page.$eval('[role=tab][aria-selected=true]', (tab) => tab.textContent), 'Pix -> Cm');
     assert.equal(await page.$eval('#Label6', (label) => label.textContent),
         'FORMATO STAMPA NECESSARI E PIXEL EQUIVALENTI');
+    // The fonts of the window's description: 8 pt for the window, 12 pt bold for the header.
+    const font = (id) => page.$eval(`#${id}`, (element) => {
+        const style = getComputedStyle(element);
+        return [style.fontFamily.split(',')[0], style.fontSize, style.fontWeight];
+    });
+    assert.deepEqual(await font('Text8'), ['"MS Sans Serif"', '10.6667px', '400']);
+    assert.deepEqual(await font('Label6'), ['"MS Sans Serif"', '16px', '700']);
     assert.deepEqual([await value(page, 'Text8'), await value(page, 'Text7'), await value(page, 'Combo2')],
         ['3888', '2592', '240']);
     for (const list of ['Combo1-list', 'Combo2-list'])
@@ -114,6 +121,10 @@ test('A zero resolution: one modal box with the caption and the reason, and noth
         'CONVERTITORE PIXEL CM PER STAMPE');
     assert.equal(await page.$eval('#failure-text', (text) => text.textContent),
         'Impossibile calcolare: la risoluzione non può essere zero.');
+    assert.deepEqual(await page.$eval('#failure-caption', (caption) => {
+        const style = getComputedStyle(caption);
+        return [style.fontSize, style.fontWeight];
+    }), ['10.6667px', '700']);
     assert.equal(await focused(page), 'failure-ok');
     await page.keyboard.press('Enter');
     await page.waitForSelector('#failure:not([open])');

@@ -16,12 +16,7 @@ fail() {
 
 start_virtual_display
 export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
-# Without a window manager Wine's X window is the client area: coordinates are the client's.
-type_into() {
-    click_at "$1" "$2"
-    xdotool key --window "$window" End shift+Home BackSpace
-    xdotool type --window "$window" --delay 30 "$3"
-}
+# Without a window manager Wine's X window is the client area: places are the client's.
 windows_named() {
     xdotool search "$@" --name "^$caption\$" 2>/dev/null || true
 }
@@ -41,33 +36,33 @@ on_exit 'kill "$program_pid" 2>/dev/null || true'
 
 geometry=$(window_size "$window")
 [ "$geometry" = "564x380" ] || fail "window is $geometry, not 564x380"
-wait_for_field 152 129 3888 || fail "Text8 does not read 3888"
+wait_for_control Text8 3888 || fail "Text8 does not read 3888"
 
 # Pix -> Cm is in front: 5184 pixels at 240 DPI print 55 cm wide.
-type_into 152 129 5184
-click_at 268 156
-result=$(read_field 240 217) || fail "nothing copied from Text6"
+type_into Text8 5184
+click_control Command2
+result=$(read_control Text6) || fail "nothing copied from Text6"
 [ "$result" = "55" ] || fail "Text6 is '$result', not 55"
 
 # Cm -> Pix with its initial texts, grouped as the Italian settings say; then a typed "1" in
 # the DPI box stays "1" when the focus leaves it, and computes with 1 DPI.
-click_at 156 59
-click_at 268 164
-result=$(read_field 240 225) || fail "nothing copied from Text3"
+click_control SSTab1.0
+click_control Command1
+result=$(read_control Text3) || fail "nothing copied from Text3"
 [ "$result" = "1.701" ] || fail "Text3 is '$result', not 1.701"
-type_into 136 186 1
+type_into Combo1 1
 xdotool key --window "$window" Tab
 sleep 0.3
-[ "$(read_field 136 186)" = "1" ] || fail "Combo1 does not keep the typed 1"
-click_at 268 164
-result=$(read_field 240 225) || fail "nothing copied from Text3"
+[ "$(read_control Combo1)" = "1" ] || fail "Combo1 does not keep the typed 1"
+click_control Command1
+result=$(read_control Text3) || fail "nothing copied from Text3"
 [ "$result" = "7" ] || fail "Text3 is '$result' at 1 DPI, not 7"
 
 # A zero resolution on Pix -> Cm: one warning box, captioned as the window, and no change.
-click_at 156 59
-click_at 400 59
-type_into 136 178 0
-click_at 268 156
+click_control SSTab1.0
+click_control SSTab1.1
+type_into Combo2 0
+click_control Command2
 box=
 deadline=$((SECONDS + 60))
 while [ -z "$box" ] && ((SECONDS < deadline)); do
@@ -83,8 +78,8 @@ wait_until_only_window || fail "the message box did not close"
 # there is replaced by what is typed.
 xdotool key --window "$window" Tab
 xdotool type --window "$window" --delay 30 7
-[ "$(read_field 136 178)" = "7" ] || fail "Tab after the message box did not reach Combo2"
-wait_for_field 240 217 55 || fail "Text6 changed to '$(read_field 240 217)' after a failed request"
+[ "$(read_control Combo2)" = "7" ] || fail "Tab after the message box did not reach Combo2"
+wait_for_control Text6 55 || fail "Text6 changed to '$(read_control Text6)' after a failed request"
 
 xdotool key --window "$window" alt+F4
 timeout 20 tail --pid="$program_pid" -f /dev/null || fail "the program did not end when its window closed"

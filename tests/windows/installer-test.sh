@@ -44,7 +44,7 @@ ls "$menu"/*.lnk >/dev/null 2>&1 || fail "no Start menu entry"
 wine "$folder/bin/convertitore-pixel-cm.exe" &
 program_pid=$!
 window=$(wait_for_window) || fail "the installed program showed no window"
-wait_for_field 152 129 3888 || fail "the installed program does not answer"
+wait_for_control Text8 3888 || fail "the installed program does not answer"
 xdotool key --window "$window" alt+F4
 timeout 20 tail --pid="$program_pid" -f /dev/null || fail "the installed program did not end"
 wait "$program_pid" || fail "the installed program ended with status $?"

@@ -47,6 +47,12 @@
         };
     }
 
+    // A font of the window's description, with the faces a browser has where it lacks the
+    // original one.
+    function cssFont(font) {
+        return `${font.bold ? 'bold ' : ''}${font.pointSize}pt "${font.family}", "DejaVu Sans", "Liberation Sans", Arial, sans-serif`;
+    }
+
     function place(element, box) {
         element.style.left = `${box.left}px`;
         element.style.top = `${box.top}px`;
@@ -91,7 +97,7 @@
         element.className = control.kind;
         place(element, control.box);
         if (control.font)
-            element.style.font = `${control.font.bold ? 'bold ' : ''}${control.font.pointSize}pt "${control.font.family}", "DejaVu Sans", sans-serif`;
+            element.style.font = cssFont(control.font);
         if (control.description) {
             const description = document.createElement('span');
             description.id = `${control.name}-description`;
@@ -179,6 +185,10 @@
         const root = document.getElementById('window');
         root.style.width = `${description.width}px`;
         root.style.height = `${description.height}px`;
+        // The window's font is the failure box's too, as the system's message box is the
+        // desktop's.
+        root.style.font = cssFont(description.font);
+        document.getElementById('failure').style.font = cssFont(description.font);
         const tabControl = createTabControl(description.tabControl);
         const captionedBy = {};
         description.controls.forEach((control, i) => {
