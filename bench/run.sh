@@ -10,7 +10,7 @@ runs=${RUNS:-25}
 scripts/setup.sh bench >/dev/null
 scripts/setup.sh bench-debug bench_click >/dev/null
 bin=build/bench
-source scripts/xvfb-lib.sh
+source scripts/lib/xvfb-lib.sh
 start_virtual_display
 runtime=$(mktemp -d)
 on_exit 'rm -rf "$runtime"'

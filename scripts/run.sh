@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = web ]; then
     scripts/setup.sh web convertitore-pixel-cm
-    node scripts/serve.mjs build/web/site "${PORT:-8080}" &
+    node scripts/lib/serve.mjs build/web/site "${PORT:-8080}" &
     server=$!
     trap 'kill "$server" 2>/dev/null || true' EXIT
     sleep 0.5
@@ -48,7 +48,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 echo "No display: starting the program on a virtual X display."
-source scripts/xvfb-lib.sh
+source scripts/lib/xvfb-lib.sh
 [ -z "$made_runtime_dir" ] || on_exit 'rm -rf "$made_runtime_dir"'
 start_virtual_display
 "$program" &

@@ -7,12 +7,12 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh windows convertitore-pixel-cm control-places
 export CONTROL_PLACES=build/windows/bin/control-places
-source scripts/xvfb-lib.sh
+source scripts/lib/xvfb-lib.sh
 start_virtual_display
 mkdir -p docs
 export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
 
-scripts/wine-run.sh build/windows/bin/convertitore-pixel-cm.exe &
+scripts/lib/wine-run.sh build/windows/bin/convertitore-pixel-cm.exe &
 program_pid=$!
 on_exit 'kill "$program_pid" 2>/dev/null || true'
 window=$(wait_for_window)

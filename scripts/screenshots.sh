@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh release
 export CONTROL_PLACES=build/release/bin/control-places
-source scripts/xvfb-lib.sh
+source scripts/lib/xvfb-lib.sh
 start_virtual_display
 mkdir -p docs
 

@@ -11,29 +11,37 @@ cd "$(dirname "$0")/.."
 passed=0
 failed=0
 broken=()
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+junit=$(mktemp)
+trap 'rm -f "$junit"' EXIT
+
+# A number attribute of the <testsuite> element of CTest's JUnit report, which writes each
+# attribute on a line of its own.
+suite_count() {
+    tr '\n\t' '  ' <"$junit" | grep -o '<testsuite [^>]*>' | head -n 1 \
+        | sed -nE "s/.* $1=\"([0-9]+)\".*/\1/p"
+}
 
 # A suite is a test preset, built by the configure preset of the same name or the one named
-# before a colon.
+# before a colon. Its counts come from the JUnit report CTest writes, not from its summary.
 run_suite() {
     local build=${1%%:*} preset=${1#*:}
     if ! scripts/setup.sh "$build"; then
         broken+=("$preset (build)")
         return
     fi
-    ctest --preset "$preset" 2>&1 | tee "$log"
-    local status=${PIPESTATUS[0]}
-    local summary
-    summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
-    if [ -n "$summary" ]; then
-        local total failures
-        failures=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$summary")
-        total=$(sed -E 's/.* tests failed out of ([0-9]+).*/\1/' <<<"$summary")
+    : >"$junit"
+    ctest --preset "$preset" --output-junit "$junit"
+    local status=$?
+    local total failures skipped disabled
+    total=$(suite_count tests)
+    failures=$(suite_count failures)
+    skipped=$(suite_count skipped)
+    disabled=$(suite_count disabled)
+    if [ -n "$total" ] && [ -n "$failures" ]; then
         failed=$((failed + failures))
-        passed=$((passed + total - failures))
+        passed=$((passed + total - failures - ${skipped:-0} - ${disabled:-0}))
     fi
-    if [ "$status" -ne 0 ] || [ -z "$summary" ]; then
+    if [ "$status" -ne 0 ] || [ -z "$total" ] || [ "$total" -eq 0 ]; then
         broken+=("$preset")
     fi
 }

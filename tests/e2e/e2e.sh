@@ -6,7 +6,7 @@ set -euo pipefail
 program=$1
 close_window=$2
 scenario=$3
-source "$(dirname "$0")/../../scripts/xvfb-lib.sh"
+source "$(dirname "$0")/../../scripts/lib/xvfb-lib.sh"
 
 fail() {
     echo "FAIL: $*" >&2

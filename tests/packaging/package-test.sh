@@ -49,7 +49,7 @@ if [ -n "$known" ] && [ "$known" != not-installed ]; then
     echo "PASS: package checked (dpkg already knows it here: left alone)"
     exit 0
 fi
-source "$here/../../scripts/xvfb-lib.sh"
+source "$here/../../scripts/lib/xvfb-lib.sh"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 on_exit 'DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq convertitore-pixel-cm >/dev/null'
 

@@ -4,7 +4,7 @@ import { spawn } from 'node:child_process';
 import { once } from 'node:events';
 import { fileURLToPath } from 'node:url';
 
-const serverScript = fileURLToPath(new URL('../../scripts/serve.mjs', import.meta.url));
+const serverScript = fileURLToPath(new URL('../../scripts/lib/serve.mjs', import.meta.url));
 
 // Serves the folder on a free port; resolves to the server and its address.
 export async function startServer(folder) {

@@ -8,8 +8,8 @@ set -euo pipefail
 dpi=$1
 shift
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/xvfb-lib.sh"
-wine=$here/../../scripts/wine-run.sh
+source "$here/../../scripts/lib/xvfb-lib.sh"
+wine=$here/../../scripts/lib/wine-run.sh
 key='HKCU\Control Panel\Desktop'
 # reg prints the value as "    LogPixels    REG_DWORD    0x60", with Windows line ends.
 found=$("$wine" reg query "$key" /v LogPixels 2>/dev/null | tr -d '\r' \

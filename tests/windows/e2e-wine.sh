@@ -6,7 +6,7 @@
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/xvfb-lib.sh"
+source "$here/../../scripts/lib/xvfb-lib.sh"
 caption='CONVERTITORE PIXEL CM PER STAMPE'
 
 fail() {
@@ -23,13 +23,13 @@ windows_named() {
 
 # Wine is known to fail a start now and then with no window at all: one more try.
 for attempt in 1 2; do
-    "$here/../../scripts/wine-run.sh" "$program" &
+    "$here/../../scripts/lib/wine-run.sh" "$program" &
     program_pid=$!
     if window=$(wait_for_window); then
         break
     fi
     kill "$program_pid" 2>/dev/null || true
-    "$here/../../scripts/wine-run.sh" wineserver -k 2>/dev/null || true
+    "$here/../../scripts/lib/wine-run.sh" wineserver -k 2>/dev/null || true
     [ "$attempt" -eq 2 ] && fail "no window with the program's caption"
 done
 on_exit 'kill "$program_pid" 2>/dev/null || true'

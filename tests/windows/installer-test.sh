@@ -7,7 +7,7 @@
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/xvfb-lib.sh"
+source "$here/../../scripts/lib/xvfb-lib.sh"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -29,7 +29,7 @@ desktop_state() {
 desktop_before=$(desktop_state)
 
 export WINE_RUN_PREFIX=$out/prefix
-wine() { "$here/../../scripts/wine-run.sh" "$@"; }
+wine() { "$here/../../scripts/lib/wine-run.sh" "$@"; }
 start_virtual_display
 on_exit 'wine wineserver -k 2>/dev/null || true'
 

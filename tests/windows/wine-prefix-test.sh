@@ -7,7 +7,7 @@
 # back the resolution it had.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-wine_run=$here/../../scripts/wine-run.sh
+wine_run=$here/../../scripts/lib/wine-run.sh
 
 fail() {
     echo "FAIL: $*" >&2

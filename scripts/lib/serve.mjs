@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Serves a folder on this machine only, as any static web host would:
-//     node scripts/serve.mjs FOLDER [PORT]
+//     node scripts/lib/serve.mjs FOLDER [PORT]
 // Port 0 takes a free one. Prints the address once it listens. It answers GET and HEAD only,
 // for files whose real path is inside the folder, to requests addressed to this server by name
 // (no other host name reaches it through a DNS rebinding), and no request can stop it.

@@ -2,15 +2,15 @@
 # SPDX-License-Identifier: MIT
 # Runs a Windows program under Wine in a prefix of the project's own, made on first use, or that
 # prefix's Wine server:
-#     scripts/wine-run.sh PROGRAM.exe [ARGUMENT...]
-#     scripts/wine-run.sh wineserver -k
+#     scripts/lib/wine-run.sh PROGRAM.exe [ARGUMENT...]
+#     scripts/lib/wine-run.sh wineserver -k
 # The prefix is build/windows/wine-prefix, or the folder WINE_RUN_PREFIX names (a test's own).
 # The environment's WINEPREFIX, the user's own Wine, is never used, and a folder this script
 # did not make is never changed: it refuses to run there. No Mono or Gecko prompts, no debug
 # chatter, and no menu entries, icons or file types written to the user's own desktop by Wine's
 # menu builder.
 set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
+here=$(cd "$(dirname "$0")/../.." && pwd)
 export WINEPREFIX=${WINE_RUN_PREFIX:-$here/build/windows/wine-prefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Runs a program built for the browser under Node: its glue loads the WebAssembly from a file,
 # which Node's own fetch cannot.
-#     scripts/node-run.sh PROGRAM.js [ARGUMENT...]
+#     scripts/lib/node-run.sh PROGRAM.js [ARGUMENT...]
 set -euo pipefail
 if node --no-experimental-fetch --version >/dev/null 2>&1; then
     exec node --no-experimental-fetch "$@"
