@@ -4,20 +4,41 @@
 # the Debian package, the Windows ZIP and the Windows installer, the web folder as a ZIP, and
 # SHA256SUMS listing them.
 # The same commit gives the same bytes wherever, whenever and by whomever it is built.
-#     scripts/release.sh [--allow-dirty]
+#     scripts/release.sh [--allow-dirty] [--sign CERT.p12]
 # --allow-dirty builds a tree with uncommitted changes (its files are then not the commit's).
+# --sign signs the Windows program, in the ZIP and in the installer, and the installer itself
+# with Authenticode (scripts/lib/sign.sh: the password from SIGN_PASSWORD, a time stamp from
+# SIGN_TIMESTAMP_URL where set). Signed files are not reproducible, as a signature records its
+# time; without --sign nothing changes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 allow_dirty=0
-case "${1:-}" in
-"") ;;
---allow-dirty) allow_dirty=1 ;;
-*)
-    echo "usage: scripts/release.sh [--allow-dirty]" >&2
-    exit 2
-    ;;
-esac
+certificate=
+while (($# > 0)); do
+    case "$1" in
+    --allow-dirty) allow_dirty=1 ;;
+    --sign)
+        [ $# -ge 2 ] || { echo "release: --sign needs a certificate file" >&2; exit 2; }
+        certificate=$(realpath "$2")
+        shift
+        ;;
+    *)
+        echo "usage: scripts/release.sh [--allow-dirty] [--sign CERT.p12]" >&2
+        exit 2
+        ;;
+    esac
+    shift
+done
+sign() {
+    [ -z "$certificate" ] || scripts/lib/sign.sh "$certificate" "$@"
+}
+# CPack signs the program it stages for the installer by this (cmake/normalize-staging.cmake).
+if [ -n "$certificate" ]; then
+    export SIGN_CERTIFICATE=$certificate
+else
+    unset SIGN_CERTIFICATE
+fi
 if ((!allow_dirty)) && [ -n "$(git status --porcelain)" ]; then
     echo "release: the tree has uncommitted changes (see git status); commit them, or pass --allow-dirty" >&2
     exit 1
@@ -36,6 +57,7 @@ scripts/setup.sh dist-windows
 scripts/setup.sh dist-web
 (cd build/dist-linux && cpack -G DEB -B packages >/dev/null)
 (cd build/dist-windows && cpack -G NSIS -B packages >/dev/null)
+sign build/dist-windows/packages/*.exe
 cp build/dist-linux/packages/*.deb build/dist-windows/packages/*.exe dist/
 
 # Packs a staged folder into dist/NAME.zip: no extra fields, names in a fixed order, one time
@@ -51,6 +73,7 @@ pack_folder() {
 # The portable Windows ZIP, and the web folder, ready for any static web host.
 name=$(basename build/dist-windows/packages/*.exe .exe)
 cmake --install build/dist-windows --prefix "build/dist-windows/zip/$name" --strip >/dev/null
+sign "build/dist-windows/zip/$name/bin/"*.exe
 pack_folder build/dist-windows/zip "$name"
 web=${name%-win64}-web
 mkdir -p build/dist-web/zip

@@ -6,7 +6,7 @@
 # their own times), another user name and home, a umask of 077 and, where this may rename the
 # host, another host name. The two SHA256SUMS must be the same; where they differ, the test
 # names the files, and shows what differs where diffoscope is installed. The Debian package
-# released must also be hardened.
+# released must also be hardened, and a signed release must verify.
 set -euo pipefail
 source_dir=$1
 
@@ -53,4 +53,28 @@ if ! cmp -s "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
 fi
 # What is released is hardened as Debian's own packages are.
 bash "$(dirname "$0")/../packaging/hardening-test.sh" Release "$first/dist/"*.deb
+
+# The release signed with a throw-away certificate: the installer, and the program in the ZIP,
+# carry SHA-256 Authenticode signatures that verify against it, and every other file is the
+# unsigned release's.
+openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/certificate.pem" \
+    -days 2 -subj "/CN=Convertitore test signer" 2>/dev/null
+openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/certificate.pem" \
+    -out "$work/certificate.p12" -passout pass:throw-away
+cp "$first/dist/SHA256SUMS" "$work/unsigned.sums"
+(cd "$first" && SIGN_PASSWORD=throw-away scripts/release.sh --sign "$work/certificate.p12") \
+    >"$work/signed.log" 2>&1 || { tail -n 40 "$work/signed.log"; fail "the signed release build failed"; }
+verify_signature() {
+    osslsigncode verify -CAfile "$work/certificate.pem" -in "$1" >"$work/verify.log" 2>&1 \
+        && grep -q "digest algorithm.*SHA256" "$work/verify.log" \
+        || { cat "$work/verify.log" >&2; fail "$2 carries no SHA-256 signature that verifies"; }
+}
+verify_signature "$(ls "$first/dist/"*-win64.exe)" "the installer"
+unzip -q "$(ls "$first/dist/"*-win64.zip)" -d "$work/signed-zip"
+verify_signature "$(ls "$work/signed-zip/"*/bin/convertitore-pixel-cm.exe)" "the program in the ZIP"
+for file in $(cd "$first/dist" && ls *.deb *-web.zip); do
+    grep -qx "$(cd "$first/dist" && sha256sum "$file")" "$work/unsigned.sums" \
+        || fail "signing changed $file, which is not signed"
+done
+echo "Signed with a throw-away certificate: the installer and the program in the ZIP verify"
 echo "PASS: two builds of commit $(git -C "$first" rev-parse --short HEAD) made the same four files"

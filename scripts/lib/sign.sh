@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Signs Windows files in place with Authenticode, SHA-256, by a PKCS#12 certificate:
+#     scripts/lib/sign.sh CERT.p12 FILE...
+# The certificate's password comes from SIGN_PASSWORD and reaches osslsigncode on its standard
+# input, never on a command line, which other users of the machine can read. Where
+# SIGN_TIMESTAMP_URL names an RFC 3161 time-stamp server, the signature is time-stamped there,
+# so that it stays valid after the certificate expires.
+set -euo pipefail
+certificate=$1
+shift
+[ -r "$certificate" ] || { echo "sign: cannot read the certificate $certificate" >&2; exit 1; }
+timestamp=()
+[ -z "${SIGN_TIMESTAMP_URL:-}" ] || timestamp=(-ts "$SIGN_TIMESTAMP_URL")
+for file in "$@"; do
+    printf '%s' "${SIGN_PASSWORD:-}" | osslsigncode sign -pkcs12 "$certificate" -readpass - \
+        -h sha256 -n "Convertitore pixel cm per stampe" -i "https://convertitorepixelcm.org" \
+        "${timestamp[@]}" -in "$file" -out "$file.signed" >/dev/null
+    mv "$file.signed" "$file"
+done
