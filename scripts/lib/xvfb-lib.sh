@@ -122,26 +122,21 @@ control_centre() {
             END { if (!found) { print "no control named " name > "/dev/stderr"; exit 1 } }'
 }
 
+# Runs a helper that takes coordinates at the centre of the named control: at_control NAME
+# HELPER [ARGUMENT...] runs HELPER X Y ARGUMENT...
+at_control() {
+    local at x y name=$1 helper=$2
+    shift 2
+    at=$(control_centre "$name") || return 1
+    read -r x y <<<"$at"
+    "$helper" "$x" "$y" "$@"
+}
+
 # The same helpers by the control's name: click_control Command2, read_control Text6,
 # wait_for_control Text8 3888, type_into Combo1 240 (the field's whole text replaced).
-click_control() {
-    local at x y
-    at=$(control_centre "$1") || return 1
-    read -r x y <<<"$at"
-    click_at "$x" "$y"
-}
-read_control() {
-    local at x y
-    at=$(control_centre "$1") || return 1
-    read -r x y <<<"$at"
-    read_field "$x" "$y"
-}
-wait_for_control() {
-    local at x y
-    at=$(control_centre "$1") || return 1
-    read -r x y <<<"$at"
-    wait_for_field "$x" "$y" "$2"
-}
+click_control() { at_control "$1" click_at; }
+read_control() { at_control "$1" read_field; }
+wait_for_control() { at_control "$1" wait_for_field "$2"; }
 type_into() {
     click_control "$1" || return 1
     xdotool key --window "$window" End shift+Home BackSpace
