@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Makes every file a user downloads, from clean builds of the commit checked out, into dist/:
-# the Debian package, the Windows ZIP and the Windows installer, the web folder as a ZIP, and
-# SHA256SUMS listing them.
+# the Debian package, the Windows ZIP, the Windows installer and the Windows Installer package
+# (MSI), the web folder as a ZIP, and SHA256SUMS listing them.
 # The same commit gives the same bytes wherever, whenever and by whomever it is built.
 #     scripts/release.sh [--allow-dirty] [--sign CERT.p12]
 # --allow-dirty builds a tree with uncommitted changes (its files are then not the commit's).
-# --sign signs the Windows program, in the ZIP and in the installer, and the installer itself
-# with Authenticode (scripts/lib/sign.sh: the password from SIGN_PASSWORD, a time stamp from
+# --sign signs the Windows program, in the ZIP, the installer and the MSI, and the installer, its
+# uninstaller and the MSI themselves with Authenticode (scripts/lib/sign.sh: the password from SIGN_PASSWORD, a time stamp from
 # SIGN_TIMESTAMP_URL where set). Signed files are not reproducible, as a signature records its
 # time; without --sign nothing changes.
 set -euo pipefail
@@ -70,16 +70,20 @@ pack_folder() {
     (cd "$stage" && find "$name" -type f | sort | zip -X -D -9 -q "$zip" -@)
 }
 
-# The portable Windows ZIP, and the web folder, ready for any static web host.
+# The portable Windows ZIP and the MSI, from the same staged files, and the web folder, ready
+# for any static web host.
 name=$(basename build/dist-windows/packages/*.exe .exe)
 cmake --install build/dist-windows --prefix "build/dist-windows/zip/$name" --strip >/dev/null
 sign "build/dist-windows/zip/$name/bin/"*.exe
 pack_folder build/dist-windows/zip "$name"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/dist-windows/CMakeCache.txt)
+scripts/lib/make-msi.sh "build/dist-windows/zip/$name" "$version" "dist/$name.msi"
+sign "dist/$name.msi"
 web=${name%-win64}-web
 mkdir -p build/dist-web/zip
 cp -r build/dist-web/site "build/dist-web/zip/$web"
 pack_folder build/dist-web/zip "$web"
 
-(cd dist && sha256sum -- *.deb *.exe *.zip >SHA256SUMS)
+(cd dist && sha256sum -- *.deb *.exe *.msi *.zip >SHA256SUMS)
 echo "Release files of commit $commit$( ((allow_dirty)) && [ -n "$(git status --porcelain)" ] && echo ' with uncommitted changes'), in $(pwd)/dist:"
 cat dist/SHA256SUMS

@@ -20,6 +20,9 @@ windows | dist-windows)
         wine64 fonts-wine xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev g++
         # the regional settings Wine reads from LANG, the installer, and signing a release
         locales nsis zip unzip osslsigncode openssl
+        # the Windows Installer package, made with times the release gives, and a look inside
+        # the installer
+        wixl msitools faketime 7zip
     )
     ;;
 web | dist-web)

@@ -40,7 +40,7 @@ echo "First build, in $first:"
 cat "$first/dist/SHA256SUMS"
 echo "Second build, in $second:"
 cat "$second/dist/SHA256SUMS"
-[ "$(wc -l <"$first/dist/SHA256SUMS")" -eq 4 ] || fail "the release is not four files"
+[ "$(wc -l <"$first/dist/SHA256SUMS")" -eq 5 ] || fail "the release is not five files"
 if ! cmp -s "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
     while read -r _ file; do
         cmp -s "$first/dist/$file" "$second/dist/$file" && continue
@@ -54,9 +54,9 @@ fi
 # What is released is hardened as Debian's own packages are.
 bash "$(dirname "$0")/../packaging/hardening-test.sh" Release "$first/dist/"*.deb
 
-# The release signed with a throw-away certificate: the installer, and the program in the ZIP,
-# carry SHA-256 Authenticode signatures that verify against it, and every other file is the
-# unsigned release's.
+# The release signed with a throw-away certificate: the installer, the MSI, and the program in
+# the ZIP, the installer and the MSI carry SHA-256 Authenticode signatures that verify against
+# it, and every other file is the unsigned release's.
 openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/certificate.pem" \
     -days 2 -subj "/CN=Convertitore test signer" 2>/dev/null
 openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/certificate.pem" \
@@ -70,11 +70,16 @@ verify_signature() {
         || { cat "$work/verify.log" >&2; fail "$2 carries no SHA-256 signature that verifies"; }
 }
 verify_signature "$(ls "$first/dist/"*-win64.exe)" "the installer"
+verify_signature "$(ls "$first/dist/"*-win64.msi)" "the MSI"
 unzip -q "$(ls "$first/dist/"*-win64.zip)" -d "$work/signed-zip"
 verify_signature "$(ls "$work/signed-zip/"*/bin/convertitore-pixel-cm.exe)" "the program in the ZIP"
+7zz x -bd -o"$work/signed-installer" "$(ls "$first/dist/"*-win64.exe)" bin/convertitore-pixel-cm.exe >/dev/null
+verify_signature "$work/signed-installer/bin/convertitore-pixel-cm.exe" "the program in the installer"
+(cd "$work" && msiextract -C signed-msi "$(ls "$first/dist/"*-win64.msi)" >/dev/null)
+verify_signature "$(find "$work/signed-msi" -name convertitore-pixel-cm.exe)" "the program in the MSI"
 for file in $(cd "$first/dist" && ls *.deb *-web.zip); do
     grep -qx "$(cd "$first/dist" && sha256sum "$file")" "$work/unsigned.sums" \
         || fail "signing changed $file, which is not signed"
 done
-echo "Signed with a throw-away certificate: the installer and the program in the ZIP verify"
-echo "PASS: two builds of commit $(git -C "$first" rev-parse --short HEAD) made the same four files"
+echo "Signed with a throw-away certificate: the installer, the MSI and the program in each of them and in the ZIP verify"
+echo "PASS: two builds of commit $(git -C "$first" rev-parse --short HEAD) made the same five files"

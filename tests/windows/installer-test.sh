@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the portable ZIP and the installer, then, in a Wine prefix of its own: installs
-# silently, finds the program and its Start menu entry, starts the installed program, closes
-# it, uninstalls silently, and finds nothing of it left; and nothing of it on the user's own
-# desktop, where Wine's menu builder would put menu entries and icons.
+# Builds the portable ZIP and the installer, then, in a Wine prefix of its own, installs
+# silently for the current user (by /CURRENTUSER, and by default) and for every user
+# (/ALLUSERS): each time it finds the program, its Start menu entry and its uninstall entry
+# where that choice puts them, starts the installed program, uninstalls it by the entry's own
+# command and finds the prefix as it was. The user's own desktop folders stay untouched.
 set -euo pipefail
 build=$1
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/xvfb-lib.sh"
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+source "$(dirname "$0")/install-lib.sh"
 
 out=$(mktemp -d)
 on_exit 'rm -rf "$out"'
@@ -20,39 +15,56 @@ on_exit 'rm -rf "$out"'
 installer=$(ls "$out"/*-win64.exe)
 zip=$(ls "$out"/*-win64.zip)
 grep -q "bin/convertitore-pixel-cm.exe" <<<"$(unzip -l "$zip")" || fail "the ZIP holds no program"
+# Windows starts it with the user's own rights, with no elevation prompt; it asks for them
+# itself only for an install for every user.
+grep -aq 'requestedExecutionLevel level="asInvoker"' "$installer" \
+    || fail "the installer does not run with the user's own rights"
 
-# What the user's desktop holds, as names and change times, before and after.
-desktop_folders=("$HOME/.local/share/"{applications,icons,mime,desktop-directories} "$HOME/.config/menus")
-desktop_state() {
-    find "${desktop_folders[@]}" -printf '%p %T@\n' 2>/dev/null | sort || true
-}
 desktop_before=$(desktop_state)
+start_prefix "$out"
+before=$(prefix_state)
 
-export WINE_RUN_PREFIX=$out/prefix
-wine() { "$here/../../scripts/lib/wine-run.sh" "$@"; }
-start_virtual_display
-on_exit 'wine wineserver -k 2>/dev/null || true'
+key=ConvertitorePixelCm
+# install_for WHO ARGUMENT...: WHO is "user" or "machine".
+install_for() {
+    local who=$1 folder menu hive other entry uninstaller started
+    shift
+    if [ "$who" = user ]; then
+        folder="$user_folder/AppData/Local/Programs/Convertitore pixel cm"
+        menu=$user_menu hive=user.reg other=system.reg
+    else
+        folder="$WINE_RUN_PREFIX/drive_c/Program Files/Convertitore pixel cm"
+        menu=$common_menu hive=system.reg other=user.reg
+    fi
+    wine "$installer" "$@"
+    wine wineserver -w
+    [ -f "$folder/bin/convertitore-pixel-cm.exe" ] || fail "$*: no program in $folder"
+    [ -f "$menu/Convertitore pixel cm per stampe.lnk" ] || fail "$*: no Start menu entry in $menu"
+    entry=$(uninstall_entry "$hive" "$key")
+    [ -n "$entry" ] || fail "$*: no uninstall entry in $hive"
+    [ -z "$(uninstall_entry "$other" "$key")" ] || fail "$*: an uninstall entry in $other too"
+    for name in DisplayName DisplayVersion Publisher DisplayIcon; do
+        [ -n "$(entry_value "$name" <<<"$entry")" ] || fail "$*: the uninstall entry has no $name"
+    done
+    # The uninstall entry's silent command, as "Programs and Features" or a deployment tool
+    # runs it: "C:\...\Disinstalla.exe" /CURRENTUSER /S.
+    uninstaller=$(entry_value QuietUninstallString <<<"$entry")
+    [[ $uninstaller =~ ^\"([^\"]+)\"\ (.*)$ ]] || fail "$*: no silent uninstall command in '$uninstaller'"
+    started=
+    if [ "${START_PROGRAM:-1}" = 1 ]; then
+        program_computes "$folder/bin/convertitore-pixel-cm.exe"
+        started=" started and computed,"
+    fi
+    # shellcheck disable=SC2086
+    wine "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]}
+    prefix_unchanged "$before" "uninstalling after $*"
+    echo "$*: installed for the $who in $folder,$started uninstalled with nothing left"
+}
 
-folder="$WINE_RUN_PREFIX/drive_c/Program Files/Convertitore pixel cm"
-menu="$WINE_RUN_PREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Convertitore pixel cm per stampe"
-wine "$installer" /S
-wine wineserver -w
-[ -f "$folder/bin/convertitore-pixel-cm.exe" ] || fail "not installed under Program Files"
-[ -f "$folder/Disinstalla.exe" ] || fail "no uninstaller"
-ls "$menu"/*.lnk >/dev/null 2>&1 || fail "no Start menu entry"
+install_for user /S /CURRENTUSER
+START_PROGRAM=0 install_for user /S
+install_for machine /S /ALLUSERS
 
-wine "$folder/bin/convertitore-pixel-cm.exe" &
-program_pid=$!
-window=$(wait_for_window) || fail "the installed program showed no window"
-wait_for_control Text8 3888 || fail "the installed program does not answer"
-xdotool key --window "$window" alt+F4
-timeout 20 tail --pid="$program_pid" -f /dev/null || fail "the installed program did not end"
-wait "$program_pid" || fail "the installed program ended with status $?"
-
-wine "$folder/Disinstalla.exe" /S
-wine wineserver -w
-[ ! -e "$folder" ] || fail "left behind: $(find "$folder")"
-[ ! -e "$menu" ] || fail "the Start menu entry is left behind"
 [ "$(desktop_state)" = "$desktop_before" ] \
     || fail "the user's desktop changed: $(diff <(echo "$desktop_before") <(desktop_state) || true)"
-echo "PASS: ZIP and installer built; installed, started, closed and uninstalled with nothing left, the user's desktop untouched"
+echo "PASS: ZIP and installer built; the installer runs as the invoker; installed for the user and for every user, started, uninstalled with nothing left; the user's desktop untouched"

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Makes the Windows Installer package from the staged Windows files (as `cmake --install`
+# leaves them) with Debian's wixl:
+#     scripts/lib/make-msi.sh STAGED_FOLDER VERSION OUT.msi
+# The same files give the same package: the product code comes from the version alone (one per
+# version), the package code from the version and the files, and where SOURCE_DATE_EPOCH is
+# set the package's times are that one (wixl would write a random package code and the time
+# it runs).
+set -euo pipefail
+stage=$(realpath "$1")
+version=$2
+out=$(realpath -m "$3")
+here=$(cd "$(dirname "$0")/../.." && pwd)
+
+# A GUID made from a SHA-256 digest of the given text, marked as a name-based one (RFC 9562).
+guid_of() {
+    local hex
+    hex=$(printf '%s' "$1" | sha256sum | cut -c1-32 | tr a-f A-F)
+    printf '{%s-%s-5%s-%X%s-%s}\n' "${hex:0:8}" "${hex:8:4}" "${hex:13:3}" \
+        $((0x${hex:16:1} & 0x3 | 0x8)) "${hex:17:3}" "${hex:20:12}"
+}
+files_digest=$(cd "$stage" && find . -type f | LC_ALL=C sort | xargs -d '\n' sha256sum | sha256sum)
+product_code=$(guid_of "convertitore-pixel-cm product $version")
+package_code=$(guid_of "convertitore-pixel-cm package $version ${files_digest%% *}")
+
+at_release_time=()
+if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+    # A stopped clock: every time the tools write is the release's.
+    at_release_time=(env TZ=UTC0 faketime "$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')")
+fi
+
+# wixl finds files only by paths relative to the folder it runs in.
+cd "$stage"
+"${at_release_time[@]}" wixl --arch x64 \
+    -D "Version=$version" -D "ProductCode=$product_code" -D "Stage=." \
+    -D "Icon=$(realpath --relative-to=. "$here/assets/convertitore-pixel-cm.ico")" \
+    -o "$out" "$here/assets/convertitore-pixel-cm.wxs" 2> >(grep -v "builder.vala.*unimplemented" >&2)
+"${at_release_time[@]}" msibuild "$out" \
+    -s "Convertitore pixel cm per stampe" "Convertitore Pixel Cm developers" "x64;1040" "$package_code"
