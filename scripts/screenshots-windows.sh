@@ -1,27 +1,53 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Makes the README's screenshots of the Windows program under Wine on a virtual X display,
-# under Italian regional settings: the window on each tab after its default request.
+# under Italian regional settings: the window on each tab after its default request, at the
+# usual 96 DPI, and the Pix -> Cm tab at 192 DPI (a display scaled to 200 %). The prefix's
+# resolution is given back as it was.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh windows convertitore-pixel-cm control-places
-export CONTROL_PLACES=build/windows/bin/control-places
 source scripts/lib/xvfb-lib.sh
 start_virtual_display
 mkdir -p docs
 export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
+wine=scripts/lib/wine-run.sh
+places=$(mktemp)
+on_exit 'rm -f "$places"'
+key='HKCU\Control Panel\Desktop'
+found=$("$wine" reg query "$key" /v LogPixels 2>/dev/null | tr -d '\r' \
+    | awk '$1 == "LogPixels" && $3 ~ /^0x[0-9a-fA-F]+$/ { print $3 }' || true)
 
-scripts/lib/wine-run.sh build/windows/bin/convertitore-pixel-cm.exe &
-program_pid=$!
-on_exit 'kill "$program_pid" 2>/dev/null || true'
-window=$(wait_for_window)
-wait_for_control Text8 3888
-click_control Command2 # CALCOLA on Pix -> Cm
-screenshot_window "$window" docs/windows-pix-to-cm.png
-click_control SSTab1.0 # the Cm -> Pix tab
-click_control Command1 # its CALCOLA
-screenshot_window "$window" docs/windows-cm-to-pix.png
-xdotool key --window "$window" alt+F4
-wait "$program_pid" || true
-echo "Saved docs/windows-pix-to-cm.png and docs/windows-cm-to-pix.png"
+# shoot DPI NAME...: starts the program at DPI and saves, after each step, docs/NAME.png.
+shoot() {
+    local dpi=$1
+    shift
+    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+    "$wine" wineserver -w
+    printf '#!/bin/sh\nexec "%s" %s\n' "$(pwd)/build/windows/bin/control-places" "$dpi" >"$places"
+    chmod +x "$places"
+    export CONTROL_PLACES=$places
+    "$wine" build/windows/bin/convertitore-pixel-cm.exe &
+    program_pid=$!
+    window=$(wait_for_window)
+    wait_for_control Text8 3888
+    click_control Command2 # CALCOLA on Pix -> Cm
+    screenshot_window "$window" "docs/$1.png"
+    if [ $# -gt 1 ]; then
+        click_control SSTab1.0 # the Cm -> Pix tab
+        click_control Command1 # its CALCOLA
+        screenshot_window "$window" "docs/$2.png"
+    fi
+    xdotool key --window "$window" alt+F4
+    wait "$program_pid" || true
+}
+shoot 96 windows-pix-to-cm windows-cm-to-pix
+shoot 192 windows-pix-to-cm@192dpi
+if [ -n "$found" ]; then
+    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$((found))" /f >/dev/null
+else
+    "$wine" reg delete "$key" /v LogPixels /f >/dev/null 2>&1 || true
+fi
+"$wine" wineserver -w
+echo "Saved docs/windows-pix-to-cm.png, docs/windows-cm-to-pix.png and docs/windows-pix-to-cm@192dpi.png"

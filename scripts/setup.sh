@@ -18,6 +18,8 @@ windows | dist-windows)
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools doctest-dev
         # Wine on a virtual X display, its own fonts, real input events and the clipboard
         wine64 fonts-wine xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev g++
+        # the outline face Wine draws the window in, where Windows has Microsoft Sans Serif
+        fonts-dejavu-core
         # the regional settings Wine reads from LANG, the installer, and signing a release
         locales nsis zip unzip osslsigncode openssl
         # the Windows Installer package, made with times the release gives, and a look inside

@@ -2,6 +2,7 @@
 #include "platform/win32/windowlayout.h"
 
 #include "platform/win32/dpi.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/widetext.h"
 
 #include <commctrl.h>
@@ -11,13 +12,6 @@
 namespace platform {
 
 namespace {
-
-HFONT createFont(const FontDescription& font, int dpi)
-{
-    return CreateFontW(-MulDiv(font.pointSize, dpi, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
-        FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-        DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, wide(font.family).c_str());
-}
 
 void deleteFonts(HFONT font, const WindowLayout::OwnFonts& own)
 {

@@ -26,8 +26,9 @@ package_code=$(guid_of "convertitore-pixel-cm package $version ${files_digest%% 
 
 at_release_time=()
 if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
-    # A stopped clock: every time the tools write is the release's.
-    at_release_time=(env TZ=UTC0 faketime "$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')")
+    # A stopped clock: every time the tools write is the release's, even where the release
+    # itself is built under another faked clock.
+    at_release_time=(env -u LD_PRELOAD -u FAKETIME -u FAKETIME_SHARED TZ=UTC0 faketime "$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')")
 fi
 
 # wixl finds files only by paths relative to the folder it runs in.

@@ -4,6 +4,7 @@
 // settings changed while it runs.
 #include "platform/formcontrols.h"
 #include "platform/startprogram.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/formwindow.h"
 #include "testsupport.h"
 #include "window/form1.h"
@@ -90,6 +91,65 @@ void checkLayout(const Window& window, int dpi)
     }
 }
 
+HFONT fontOf(HWND control)
+{
+    return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+}
+
+// A text as a font draws it, black on white: its advance width, and how dark its ink is on
+// average over the box it fills (0 to 1).
+struct Ink {
+    int width = 0;
+    double darkness = 0;
+};
+
+Ink inkOf(HFONT font, const std::wstring& text)
+{
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ oldFont = SelectObject(dc, font);
+    SIZE size {};
+    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+    BITMAPINFO info {};
+    info.bmiHeader = { sizeof info.bmiHeader, size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0 };
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const RECT box { 0, 0, size.cx, size.cy };
+    FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    TextOutW(dc, 0, 0, text.c_str(), int(text.size()));
+    GdiFlush();
+    double ink = 0;
+    const auto* pixel = static_cast<const unsigned char*>(bits);
+    for (long i = 0; i < long(size.cx) * size.cy; ++i, pixel += 4)
+        ink += 1 - (pixel[0] + pixel[1] + pixel[2]) / (3 * 255.0);
+    SelectObject(dc, oldBitmap);
+    SelectObject(dc, oldFont);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return { size.cx, ink / (double(size.cx) * size.cy) };
+}
+
+// The same font at regular weight.
+HFONT regularTwinOf(HFONT font)
+{
+    LOGFONTW description {};
+    GetObjectW(font, sizeof description, &description);
+    description.lfWeight = FW_NORMAL;
+    return CreateFontIndirectW(&description);
+}
+
+std::size_t indexOf(std::u16string_view name)
+{
+    const auto& controls = Form1::Layout.controls;
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (controls[i].name == name)
+            return i;
+    FAIL("no control named so");
+    return 0;
+}
+
 void moveToDpi(const Window& window, int dpi)
 {
     RECT suggested { 10, 10, 10 + twipsAt(8460, dpi), 10 + twipsAt(5700, dpi) };
@@ -108,6 +168,27 @@ TEST_CASE("The window is laid out at the resolution it starts at")
     CHECK(GetDeviceCaps(screen, LOGPIXELSY) == dpi);
     ReleaseDC(nullptr, screen);
     checkLayout(window, dpi);
+}
+
+TEST_CASE("Text is drawn in outline fonts: the header bold, and as wide at every resolution")
+{
+    const int dpi = std::atoi(std::getenv("EXPECTED_DPI"));
+    Window window;
+    const HWND header = window.control(indexOf(u"Label6"));
+    const std::wstring text = L"FORMATO STAMPA NECESSARI E PIXEL EQUIVALENTI";
+    CHECK(platform::isOutlineFont(fontOf(header)));
+    CHECK(platform::isOutlineFont(fontOf(window.control(indexOf(u"Label1")))));
+    const Ink bold = inkOf(fontOf(header), text);
+    const HFONT regularFont = regularTwinOf(fontOf(header));
+    const Ink regular = inkOf(regularFont, text);
+    DeleteObject(regularFont);
+    INFO("the header's ink " << bold.darkness << ", at regular weight " << regular.darkness);
+    CHECK(bold.darkness > 1.25 * regular.darkness);
+
+    moveToDpi(window, 96);
+    const int widthAt96 = inkOf(fontOf(header), text).width;
+    INFO("header " << bold.width << " pixels wide at " << dpi << " DPI, " << widthAt96 << " at 96");
+    CHECK(std::abs(bold.width * 96 - widthAt96 * dpi) <= widthAt96 * dpi / 20);
 }
 
 TEST_CASE("A move to a screen of another resolution lays the window out again, leaking nothing")
