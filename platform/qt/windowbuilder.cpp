@@ -2,6 +2,7 @@
 #include "platform/qt/windowbuilder.h"
 
 #include "platform/formbehaviour.h"
+#include "platform/qt/commandbutton.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/tabcontrol.h"
 #include "platform/qt/textfit.h"
@@ -11,7 +12,6 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -63,12 +63,8 @@ QWidget* createControl(const ControlDescription& description, QWidget* parent)
         comboBox->setEditText(text);
         return comboBox;
     }
-    case ControlKind::CommandButton: {
-        auto* button = new QPushButton(text, parent);
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        return button;
-    }
+    case ControlKind::CommandButton:
+        return new CommandButton(text, parent);
     }
     return nullptr;
 }

@@ -56,6 +56,8 @@ private Q_SLOTS:
     void failedRequestChangesNothing();
     void nothingButAClickWritesResults();
     void enterAndEscapeDoNothing();
+    void keysOnAFocusedButtonPressIt_data();
+    void keysOnAFocusedButtonPressIt();
 
 private:
     std::unique_ptr<FormWindow> m_form;
@@ -238,9 +240,30 @@ void TestForm1Behaviour::enterAndEscapeDoNothing()
     QTest::keyClick(find(*m_form, u"Text8"_s), Qt::Key_Escape);
     QCOMPARE(textOf(*m_form, u"Text6"_s), u"0"_s);
     QVERIFY(m_form->isVisible());
+}
 
-    find<QPushButton>(*m_form, u"Command2"_s)->setFocus();
-    QTest::keyClick(find(*m_form, u"Command2"_s), Qt::Key_Space);
+// Neither button is a default one, but the one with the focus is pressed by Space or Enter, as
+// on Windows, in GTK and on the web.
+void TestForm1Behaviour::keysOnAFocusedButtonPressIt_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Space") << Qt::Key_Space << Qt::KeyboardModifiers();
+    QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers();
+    QTest::newRow("Enter on the keypad")
+        << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+}
+
+void TestForm1Behaviour::keysOnAFocusedButtonPressIt()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    m_form = startForm();
+    typeInto(*m_form, u"Text8"_s, u"5184"_s);
+    QWidget* button = find(*m_form, u"Command2"_s);
+    button->setFocus();
+    QCOMPARE(QApplication::focusWidget(), button);
+    QTest::keyClick(button, key, modifiers);
     QCOMPARE(textOf(*m_form, u"Text6"_s), u"55"_s);
 }
 
