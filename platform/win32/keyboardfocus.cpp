@@ -30,6 +30,14 @@ bool comboListOpen(HWND control)
     return lstrcmpiW(name, L"ComboBox") == 0 && SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0);
 }
 
+bool isPushButton(HWND control)
+{
+    wchar_t name[16] {};
+    GetClassNameW(control, name, 16);
+    return lstrcmpiW(name, L"Button") == 0
+        && (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) <= BS_DEFPUSHBUTTON;
+}
+
 } // namespace
 
 KeyboardFocus::KeyboardFocus(const WindowDescription& description, const FormHandles& handles,
@@ -65,8 +73,15 @@ bool KeyboardFocus::handleKey(const MSG& message)
     if (message.message == WM_CHAR)
         return key == L'\r' || key == L'\x1b' || key == L'\t';
 
+    // Neither button is a default one, but Enter presses the one with the focus, as in a
+    // dialog; elsewhere Enter and Escape do nothing, unless they close a combo box's list.
+    const HWND focus = focusedControl(m_handles.window);
+    if (key == VK_RETURN && isPushButton(focus)) {
+        SendMessageW(focus, BM_CLICK, 0, 0);
+        return true;
+    }
     if (key == VK_RETURN || key == VK_ESCAPE)
-        return !comboListOpen(focusedControl(m_handles.window));
+        return !comboListOpen(focus);
     NavigationKey navigation = NavigationKey::Other;
     if (key == VK_TAB)
         navigation = NavigationKey::Tab;

@@ -81,9 +81,18 @@ xdotool type --window "$window" --delay 30 7
 [ "$(read_control Combo2)" = "7" ] || fail "Tab after the message box did not reach Combo2"
 wait_for_control Text6 55 || fail "Text6 changed to '$(read_control Text6)' after a failed request"
 
+# Enter in the DPI box presses nothing; Enter on CALCOLA, reached by Shift+Tab, presses it:
+# 5184 pixels at 7 DPI print 1881 cm wide.
+xdotool key --window "$window" Return
+sleep 0.5
+[ "$(read_control Text6)" = "55" ] || fail "Enter in the DPI box computed"
+click_control Combo2
+xdotool key --window "$window" shift+Tab Return
+wait_for_control Text6 1.881 || fail "Enter on the focused CALCOLA did not press it"
+
 xdotool key --window "$window" alt+F4
 timeout 20 tail --pid="$program_pid" -f /dev/null || fail "the program did not end when its window closed"
 status=0
 wait "$program_pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "PASS: typed, computed, read results, reported a failure once and closed (exit status 0)"
+echo "PASS: typed, computed, read results, reported a failure once, pressed CALCOLA by Enter and closed (exit status 0)"
