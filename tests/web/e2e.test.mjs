@@ -133,18 +133,37 @@ test('A zero resolution: one modal box with the caption and the reason, and noth
     await page.browserContext().close();
 });
 
-test('Enter and Esc do nothing in the fields, nor Enter on a button', async () => {
+test('Enter and Esc do nothing in the fields; Enter or Space on a focused button presses it', async () => {
     const page = await openPage();
     await typeInto(page, 'Text8', '5184');
     for (const key of ['Enter', 'Escape'])
         await page.keyboard.press(key);
-    await page.focus('#Command2');
+    await page.focus('#Combo2');
     await page.keyboard.press('Enter');
     assert.equal(await value(page, 'Text8'), '5184');
     assert.deepEqual([await value(page, 'Text6'), await value(page, 'Text5')], ['0', '0']);
     assert.equal(await page.$$eval('dialog[open]', (boxes) => boxes.length), 0);
-    await page.keyboard.press('Space');
+    await page.keyboard.down('Shift');
+    await page.keyboard.press('Tab');
+    await page.keyboard.up('Shift');
+    assert.equal(await focused(page), 'Command2');
+    await page.keyboard.press('Enter');
     assert.equal(await value(page, 'Text6'), '55');
+    await typeInto(page, 'Text8', '2592');
+    await page.focus('#Command2');
+    await page.keyboard.press('Space');
+    assert.equal(await value(page, 'Text6'), '27');
+    await page.browserContext().close();
+});
+
+test('The fields ask for a decimal keypad and keep what is typed, uncorrected', async () => {
+    const page = await openPage();
+    const fields = await page.$$eval('input', (inputs) => inputs.map((input) => [input.id,
+        input.inputMode, input.getAttribute('autocapitalize'), input.getAttribute('autocorrect'),
+        input.spellcheck]));
+    assert.equal(fields.length, 10);
+    for (const [id, ...attributes] of fields)
+        assert.deepEqual(attributes, ['decimal', 'off', 'off', false], id);
     await page.browserContext().close();
 });
 

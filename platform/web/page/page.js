@@ -73,19 +73,20 @@
             element = document.createElement('button');
             element.type = 'button';
             element.textContent = control.text;
+            // Neither button is a default one; the one with the focus is pressed by Enter or
+            // Space, as a button is.
             element.addEventListener('click', () => click(index));
-            // A button is never a default one: Enter on it does nothing, Space presses it.
-            element.addEventListener('keydown', (event) => {
-                if (event.key === 'Enter')
-                    event.preventDefault();
-            });
             break;
         default:
             element = document.createElement('input');
             element.type = 'text';
             element.value = control.text;
+            // Every field is a number: a decimal keypad on a phone, and the text kept as typed.
+            element.inputMode = 'decimal';
             element.autocomplete = 'off';
             element.spellcheck = false;
+            element.setAttribute('autocapitalize', 'off');
+            element.setAttribute('autocorrect', 'off');
             if (control.kind === 'combobox') {
                 const list = document.createElement('datalist');
                 list.id = `${control.name}-list`;
