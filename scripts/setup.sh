@@ -45,6 +45,8 @@ web | dist-web)
         libqt6widgets6 fonts-dejavu-core
         # tests on a virtual X display with real input events
         xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
+        # the accessibility tree read over AT-SPI as a screen reader reads it
+        python3-pyatspi at-spi2-core dbus
         # release files compared when built at another time
         faketime
         # desktop integration and packaging checks

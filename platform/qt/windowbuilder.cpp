@@ -2,6 +2,7 @@
 #include "platform/qt/windowbuilder.h"
 
 #include "platform/formbehaviour.h"
+#include "platform/qt/accessibleform.h"
 #include "platform/qt/commandbutton.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/tabcontrol.h"
@@ -148,8 +149,10 @@ TabControl* createTabControl(QWidget& window, const TabControlDescription& tabs)
     tabControl->setGeometry(toPixels(tabs.geometry));
     for (const std::u16string_view caption : tabs.captions)
         tabControl->addPage(toQString(caption));
+    // A tab keeps its caption as its name, which a speech-input user says; the spoken words
+    // are its tooltip, which screen readers give as its description.
     for (std::size_t i = 0; i < tabs.spokenCaptions.size(); ++i)
-        tabControl->tabBar()->setAccessibleTabName(int(i), toQString(tabs.spokenCaptions[i]));
+        tabControl->tabBar()->setTabToolTip(int(i), toQString(tabs.spokenCaptions[i]));
     return tabControl;
 }
 
@@ -165,12 +168,18 @@ QList<TextRoom> tabCaptionRooms(const TabControl& tabControl, const TabControlDe
     return rooms;
 }
 
-// Each label names the control it captions, for the keyboard and for screen readers.
+// Each label names the control it captions, for the keyboard and for screen readers. A combo
+// box would otherwise be named by its text, and its editable part not at all.
 void linkCaptions(const std::vector<QWidget*>& controls, const WindowDescription& description)
 {
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (const std::optional<ControlId> label = labelOf(description, ControlId { i }))
+        if (const std::optional<ControlId> label = labelOf(description, ControlId { i })) {
             qobject_cast<QLabel*>(controls[label->index])->setBuddy(controls[i]);
+            const QString name = toQString(description.controls[label->index].text);
+            controls[i]->setAccessibleName(name);
+            if (auto* comboBox = qobject_cast<QComboBox*>(controls[i]))
+                comboBox->lineEdit()->setAccessibleName(name);
+        }
     }
 }
 
@@ -178,6 +187,7 @@ void linkCaptions(const std::vector<QWidget*>& controls, const WindowDescription
 
 std::vector<QWidget*> buildWindow(QWidget& window, const WindowDescription& description)
 {
+    installAccessibleForm();
     window.setWindowTitle(toQString(description.caption));
     window.setFixedSize(pixelsAt(description.clientWidth, LogicalDpi),
         pixelsAt(description.clientHeight, LogicalDpi));

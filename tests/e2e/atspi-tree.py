@@ -1,0 +1,70 @@
+# SPDX-License-Identifier: MIT
+# Reads the running program's accessibility tree over AT-SPI and checks what a screen reader
+# and a speech-input user meet: the window a frame with the program's caption; the tabs named
+# by the captions shown, the spoken words their descriptions; every field, the DPI boxes and
+# their editable parts included, named by its label; the buttons by their caption.
+#     python3 atspi-tree.py PROGRAM_NAME
+import sys
+import time
+
+import pyatspi
+
+
+def fail(message):
+    print(f"FAIL: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+def application(name):
+    deadline = time.monotonic() + 30
+    while time.monotonic() < deadline:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == name and app.childCount > 0:
+                return app
+        time.sleep(0.2)
+    fail(f"no application named {name} on the accessibility bus")
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def role(node):
+    return node.getRoleName()
+
+
+app = application(sys.argv[1])
+window = app[0]
+if role(window) != "frame" or window.name != "CONVERTITORE PIXEL CM PER STAMPE":
+    fail(f"the window is a {role(window)} named '{window.name}'")
+nodes = list(walk(window))
+
+tabs = [(node.name, node.description) for node in nodes if role(node) == "page tab"]
+expected_tabs = [("Cm -> Pix", "Da centimetri a pixel"), ("Pix -> Cm", "Da pixel a centimetri")]
+if tabs != expected_tabs:
+    fail(f"the tabs are {tabs}, not {expected_tabs}")
+
+# The tab strip's own scroll buttons are Qt's, and hidden.
+buttons = sorted(node.name for node in nodes
+                 if role(node) == "push button" and role(node.parent) != "page tab list")
+if buttons != ["CALCOLA", "CALCOLA"]:
+    fail(f"the buttons are named {buttons}")
+
+fields = sorted(node.name for node in nodes if role(node) in ("text", "combo box"))
+expected_fields = sorted(["Dim Oriz.", "Dim Vert", "DPI", "DPI", "DPI", "DPI",
+                          "Pixel orizzontali necessari", "Pixel verticali necessari",
+                          "Pix Oriz.", "Pix Vert", "Cm Orizzontali", "Cm Verticali"])
+if fields != expected_fields:
+    fail(f"the fields are named {fields}, not {expected_fields}")
+# A DPI box's editable part, where the focus is while the user types, gives its text.
+for node in nodes:
+    if role(node) == "combo box":
+        texts = [(child.name, child.queryText().getText(0, -1))
+                 for child in node if child is not None and role(child) == "text"]
+        if texts != [("DPI", "240")]:
+            fail(f"a DPI box's editable part is {texts}")
+
+print(f"PASS: a frame '{window.name}'; tabs {tabs}; buttons {buttons}; fields {fields}")
