@@ -37,8 +37,10 @@ void annotateForScreenReaders(
     IAccPropServices* services = propertyServices();
     if (!services)
         return;
+    // A tab keeps its caption as its name, which a speech-input user says; the spoken words
+    // are its description.
     for (std::size_t i = 0; i < window.tabControl.spokenCaptions.size(); ++i)
-        annotate(*services, tabControl, DWORD(i + 1), PROPID_ACC_NAME,
+        annotate(*services, tabControl, DWORD(i + 1), PROPID_ACC_DESCRIPTION,
             window.tabControl.spokenCaptions[i]);
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlDescription& control = window.controls[i];
@@ -59,7 +61,7 @@ void clearScreenReaderNames(
         return;
     MSAAPROPID properties[] { PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION };
     for (std::size_t i = 0; i < window.tabControl.spokenCaptions.size(); ++i)
-        services->ClearHwndProps(tabControl, DWORD(OBJID_CLIENT), DWORD(i + 1), properties, 1);
+        services->ClearHwndProps(tabControl, DWORD(OBJID_CLIENT), DWORD(i + 1), properties, 2);
     for (const HWND control : controls)
         services->ClearHwndProps(control, DWORD(OBJID_CLIENT), CHILDID_SELF, properties, 2);
     services->Release();

@@ -10,7 +10,8 @@
 namespace platform {
 
 // What a screen reader says for the window's controls, from its description: each input its
-// label's text, each button its description, each tab its spoken caption. Given as MSAA
+// label's text, each button its description, each tab its spoken words as its description
+// (its name stays the caption shown, which a speech-input user says). Given as MSAA
 // dynamic annotations, which UI Automation reads too; the labels stay as they are painted.
 void annotateForScreenReaders(
     const WindowDescription& window, HWND tabControl, const std::vector<HWND>& controls);
