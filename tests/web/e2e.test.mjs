@@ -56,6 +56,23 @@ test('At start: the caption, Pix -> Cm in front, the initial texts and the fille
     await page.browserContext().close();
 });
 
+test('Screen readers and speech input find each control by the text it shows, inside the page\'s landmark', async () => {
+    const page = await openPage();
+    const tree = await page.accessibility.snapshot({ interestingOnly: true });
+    const nodes = [];
+    const walk = (node) => { nodes.push(node); (node.children || []).forEach(walk); };
+    walk(tree);
+    assert.deepEqual(nodes.filter((node) => node.role === 'tab').map((node) => [node.name, node.description]),
+        [['Cm -> Pix', 'Da centimetri a pixel'], ['Pix -> Cm', 'Da pixel a centimetri']]);
+    assert.deepEqual(nodes.filter((node) => node.role === 'heading').map((node) => [node.name, node.level]),
+        [['FORMATO STAMPA NECESSARI E PIXEL EQUIVALENTI', 1]]);
+    assert.deepEqual(nodes.filter((node) => node.role === 'combobox').map((node) => node.name), ['DPI']);
+    // Everything the page shows or says is inside its main landmark, or is the failure box.
+    assert.deepEqual(await page.$$eval('body > *', (children) => children.map((child) => child.localName)
+        .filter((name) => !['main', 'dialog', 'script', 'noscript'].includes(name))), []);
+    await page.browserContext().close();
+});
+
 test('Typed values, a typed resolution kept as typed, and a tie rounded away from zero', async () => {
     const page = await openPage();
     await typeInto(page, 'Text8', '5184');

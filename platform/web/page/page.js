@@ -64,9 +64,15 @@
         let element;
         switch (control.kind) {
         case 'label':
-            element = document.createElement('label');
-            if (captionedBy[index] !== undefined)
-                element.htmlFor = windowDescription.controls[captionedBy[index]].name;
+            // A label on the window that captions no field is the window's header: the
+            // page's heading.
+            if (captionedBy[index] === undefined && control.tab === -1) {
+                element = document.createElement('h1');
+            } else {
+                element = document.createElement('label');
+                if (captionedBy[index] !== undefined)
+                    element.htmlFor = windowDescription.controls[captionedBy[index]].name;
+            }
             element.textContent = control.text;
             break;
         case 'button':
@@ -90,7 +96,7 @@
             if (control.kind === 'combobox') {
                 const list = document.createElement('datalist');
                 list.id = `${control.name}-list`;
-                document.body.append(list);
+                document.getElementById('frame').append(list);
                 element.setAttribute('list', list.id);
             }
         }
@@ -105,7 +111,7 @@
             description.className = 'description';
             description.textContent = control.description;
             element.setAttribute('aria-describedby', description.id);
-            document.body.append(description);
+            document.getElementById('frame').append(description);
         }
         return element;
     }
@@ -138,8 +144,11 @@
             tab.id = `tab-${i}`;
             tab.setAttribute('role', 'tab');
             tab.setAttribute('aria-controls', `panel-${i}`);
-            tab.setAttribute('aria-label', description.spokenCaptions[i] || caption);
+            // Named by the caption shown, which a speech-input user says; the spoken words are
+            // its description, and its tooltip.
             tab.textContent = caption;
+            if (description.spokenCaptions[i])
+                tab.title = description.spokenCaptions[i];
             tab.addEventListener('click', () => selectTab(i, true));
             list.append(tab);
             const panel = document.createElement('div');
