@@ -53,12 +53,7 @@
         return `${font.bold ? 'bold ' : ''}${font.pointSize}pt "${font.family}", "DejaVu Sans", "Liberation Sans", Arial, sans-serif`;
     }
 
-    function place(element, box) {
-        element.style.left = `${box.left}px`;
-        element.style.top = `${box.top}px`;
-        element.style.width = `${box.width}px`;
-        element.style.height = `${box.height}px`;
-    }
+    const place = globalThis.PageLayout.place;
 
     function createControl(control, index, captionedBy) {
         let element;
@@ -104,7 +99,7 @@
         element.className = control.kind;
         place(element, control.box);
         if (control.font)
-            element.style.font = cssFont(control.font);
+            element.style.setProperty('--font', cssFont(control.font));
         if (control.description) {
             const description = document.createElement('span');
             description.id = `${control.name}-description`;
@@ -179,22 +174,12 @@
         return control;
     }
 
-    // The window as a whole fits the screen's width: on a phone it is scaled down, never cut.
-    function fit() {
-        const root = document.getElementById('window');
-        const frame = document.getElementById('frame');
-        const scale = Math.min(1, document.documentElement.clientWidth / windowDescription.width);
-        root.style.transform = scale < 1 ? `scale(${scale})` : '';
-        frame.style.width = `${windowDescription.width * scale}px`;
-        frame.style.height = `${windowDescription.height * scale}px`;
-    }
-
     function build(description) {
         windowDescription = description;
         document.title = description.caption;
         const root = document.getElementById('window');
-        root.style.width = `${description.width}px`;
-        root.style.height = `${description.height}px`;
+        root.style.setProperty('--width', `${description.width}px`);
+        root.style.setProperty('--height', `${description.height}px`);
         // The window's font is the failure box's too, as the system's message box is the
         // desktop's.
         root.style.font = cssFont(description.font);
@@ -225,8 +210,7 @@
                 (onWindow(i) ? root : panels[control.tab]).append(elements[i]);
         });
         selectTab(description.tabControl.initialTab, false);
-        fit();
-        window.addEventListener('resize', fit);
+        globalThis.PageLayout.arrange(root, description.width, [root, ...panels]);
     }
 
     function appendListEntry(index, text) {
