@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// The page audited by axe-core, as third-party auditors check it: every rule of WCAG 2.0, 2.1
+// and 2.2 at levels A and AA, and axe's best practices, on both tabs, on two phones and at a
+// desktop's width; and Chromium's own check that the page can be installed as an app.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
+import { launchBrowser, openPage, startServer } from './browser.mjs';
+
+const axeSource = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'];
+
+let server;
+let address;
+let browser;
+
+before(async () => {
+    ({ server, address } = await startServer(process.env.SITE));
+    browser = await launchBrowser();
+});
+
+after(async () => {
+    await browser?.close();
+    server?.kill();
+});
+
+const viewports = [
+    { width: 360, height: 640, isMobile: true, hasTouch: true },
+    { width: 412, height: 915, isMobile: true, hasTouch: true },
+    { width: 1024, height: 768 },
+];
+for (const viewport of viewports) {
+    test(`axe finds nothing on either tab at ${viewport.width}×${viewport.height}`, async () => {
+        const page = await openPage(browser, address, 'it-IT', viewport);
+        // The page's policy admits its own scripts only; the auditor comes from outside it.
+        await page.setBypassCSP(true);
+        await page.reload();
+        await page.waitForSelector('body[data-ready="true"]');
+        await page.addScriptTag({ path: axeSource });
+        for (const tab of ['#tab-0', '#tab-1']) {
+            await page.click(tab);
+            const violations = await page.evaluate(async (runOnly) => {
+                const results = await globalThis.axe.run(document, { runOnly: { type: 'tag', values: runOnly } });
+                return results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+            }, tags);
+            assert.deepEqual(violations, [], `on ${tab}`);
+        }
+        await page.browserContext().close();
+    });
+}
+
+test('Chromium finds the page installable', async () => {
+    // In the browser's own profile: a page in a context of its own is private, and Chromium
+    // installs nothing from a private window.
+    const page = await browser.newPage();
+    await page.goto(address);
+    await page.waitForSelector('body[data-ready="true"]');
+    const session = await page.createCDPSession();
+    const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors, []);
+    await page.close();
+});
