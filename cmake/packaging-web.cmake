@@ -16,3 +16,8 @@ foreach(size 48 128 256)
     configure_file(${PROJECT_SOURCE_DIR}/assets/icons/${size}.png ${SITE}/icons/${size}.png COPYONLY)
 endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/assets/icon.svg ${SITE}/icons/icon.svg COPYONLY)
+configure_file(${PROJECT_SOURCE_DIR}/assets/icons/maskable-512.png ${SITE}/icons/maskable-512.png
+    COPYONLY)
+# What the browser's install dialog shows: the page at a desktop's width and on a phone.
+configure_file(${PROJECT_SOURCE_DIR}/docs/web-desktop.png ${SITE}/screenshots/wide.png COPYONLY)
+configure_file(${PROJECT_SOURCE_DIR}/docs/web-phone.png ${SITE}/screenshots/narrow.png COPYONLY)

@@ -58,5 +58,20 @@ test('Chromium finds the page installable', async () => {
     const session = await page.createCDPSession();
     const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors, []);
+    // The install dialog's pictures: a maskable icon, and the page wide and narrow, each as
+    // large as the manifest says.
+    const { url } = await session.send('Page.getAppManifest');
+    const manifest = await (await fetch(url)).json();
+    assert.ok(manifest.icons.some((icon) => icon.purpose === 'maskable'));
+    assert.deepEqual(manifest.screenshots.map((shot) => shot.form_factor), ['wide', 'narrow']);
+    for (const picture of [...manifest.icons, ...manifest.screenshots].filter((p) => p.sizes !== 'any')) {
+        const size = await page.evaluate(async (src) => {
+            const image = new Image();
+            image.src = src;
+            await image.decode();
+            return `${image.naturalWidth}x${image.naturalHeight}`;
+        }, picture.src);
+        assert.equal(size, picture.sizes, picture.src);
+    }
     await page.close();
 });
