@@ -7,7 +7,7 @@ set(PAGE ${PROJECT_SOURCE_DIR}/platform/web/page)
 # A new version names a new cache: the service worker then replaces every old file. Every
 # cache of the program's own begins with this.
 set(CACHE_PREFIX "convertitore-pixel-cm-")
-foreach(file index.html style.css layout.js page.js)
+foreach(file index.html style.css layout.js combobox.js page.js)
     configure_file(${PAGE}/${file} ${SITE}/${file} COPYONLY)
 endforeach()
 configure_file(${PAGE}/sw.js.in ${SITE}/sw.js @ONLY)

@@ -49,7 +49,7 @@ test('At start: the caption, Pix -> Cm in front, the initial texts and the fille
     assert.deepEqual([await value(page, 'Text8'), await value(page, 'Text7'), await value(page, 'Combo2')],
         ['3888', '2592', '240']);
     for (const list of ['Combo1-list', 'Combo2-list'])
-        assert.deepEqual(await page.$$eval(`#${list} option`, (options) => options.map((o) => o.value)),
+        assert.deepEqual(await page.$$eval(`#${list} [role=option]`, (options) => options.map((o) => o.textContent)),
             ['72', '90', '150', '240', '300']);
     await page.click('#Command2');
     assert.deepEqual([await value(page, 'Text6'), await value(page, 'Text5')], ['41', '27']);
@@ -70,6 +70,54 @@ test('Screen readers and speech input find each control by the text it shows, in
     // Everything the page shows or says is inside its main landmark, or is the failure box.
     assert.deepEqual(await page.$$eval('body > *', (children) => children.map((child) => child.localName)
         .filter((name) => !['main', 'dialog', 'script', 'noscript'].includes(name))), []);
+    await page.browserContext().close();
+});
+
+const listShown = (page, box) => page.$eval(`#${box}-list`, (list) => list.offsetParent !== null);
+
+test('A DPI box opens its list from its button, by mouse or by Alt+Down, and picks what is chosen', async () => {
+    const page = await openPage();
+    assert.equal(await listShown(page, 'Combo2'), false);
+    await page.click('#Combo2-button');
+    assert.equal(await listShown(page, 'Combo2'), true);
+    assert.equal(await page.$eval('#Combo2', (box) => box.getAttribute('aria-expanded')), 'true');
+    await page.click('#Combo2-list [role=option]:last-child');
+    assert.equal(await value(page, 'Combo2'), '300');
+    assert.equal(await listShown(page, 'Combo2'), false);
+    assert.equal(await focused(page), 'Combo2');
+
+    await page.keyboard.down('Alt');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.up('Alt');
+    assert.equal(await listShown(page, 'Combo2'), true);
+    await page.keyboard.press('ArrowUp');
+    await page.keyboard.press('Enter');
+    assert.equal(await value(page, 'Combo2'), '240');
+    assert.equal(await listShown(page, 'Combo2'), false);
+    // Enter picks from the open list and presses nothing.
+    assert.deepEqual([await value(page, 'Text6'), await value(page, 'Text5')], ['0', '0']);
+
+    await page.keyboard.down('Alt');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.up('Alt');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Escape');
+    assert.equal(await listShown(page, 'Combo2'), false);
+    assert.equal(await value(page, 'Combo2'), '240');
+    await page.browserContext().close();
+});
+
+test('On a phone a DPI box\'s list opens and picks by finger', async () => {
+    const page = await openPage('it-IT', { width: 360, height: 640, isMobile: true, hasTouch: true });
+    const button = await page.$eval('#Combo2-button', (b) => [b.getBoundingClientRect().width, b.getBoundingClientRect().height]);
+    assert.ok(button[0] >= 48 && button[1] >= 48, `the button is ${button.join('×')}`);
+    await page.tap('#Combo2-button');
+    const option = await page.$eval('#Combo2-list [role=option]', (o) => o.getBoundingClientRect().height);
+    assert.ok(option >= 48, `an entry is ${option} pixels tall`);
+    await page.tap('#Combo2-list [role=option]');
+    assert.equal(await value(page, 'Combo2'), '72');
+    await page.tap('#Command2');
+    assert.deepEqual([await value(page, 'Text6'), await value(page, 'Text5')], ['137', '91']);
     await page.browserContext().close();
 });
 

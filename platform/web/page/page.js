@@ -5,6 +5,8 @@
 'use strict';
 
 (() => {
+    // Each control's element as placed, and the element that holds its text.
+    const boxes = [];
     const elements = [];
     let windowDescription = null;
     let tabs = [];
@@ -88,15 +90,16 @@
             element.spellcheck = false;
             element.setAttribute('autocapitalize', 'off');
             element.setAttribute('autocorrect', 'off');
-            if (control.kind === 'combobox') {
-                const list = document.createElement('datalist');
-                list.id = `${control.name}-list`;
-                document.getElementById('frame').append(list);
-                element.setAttribute('list', list.id);
-            }
         }
         element.id = control.name;
         element.className = control.kind;
+        // What the program reads and writes is the field; what is placed may hold more.
+        elements[index] = element;
+        if (control.kind === 'combobox') {
+            element.className = 'field';
+            element = globalThis.PageComboBox.create(element, control.name);
+            element.className = control.kind;
+        }
         place(element, control.box);
         if (control.font)
             element.style.setProperty('--font', cssFont(control.font));
@@ -191,7 +194,7 @@
                 captionedBy[control.label] = i;
         });
         description.controls.forEach((control, i) => {
-            elements[i] = createControl(control, i, captionedBy);
+            boxes[i] = createControl(control, i, captionedBy);
         });
         // The elements of each tab in its focus order (the page's order is the keyboard's),
         // then its labels; those of the window before or after the tab control as the order
@@ -199,24 +202,22 @@
         const chain = description.tabControl.focusChains[description.tabControl.initialTab];
         const strip = chain.indexOf(-1);
         const onWindow = (i) => description.controls[i].tab === -1;
-        chain.filter((i, at) => i >= 0 && at < strip && onWindow(i)).forEach((i) => root.append(elements[i]));
+        chain.filter((i, at) => i >= 0 && at < strip && onWindow(i)).forEach((i) => root.append(boxes[i]));
         root.append(tabControl);
-        chain.filter((i, at) => i >= 0 && at > strip && onWindow(i)).forEach((i) => root.append(elements[i]));
+        chain.filter((i, at) => i >= 0 && at > strip && onWindow(i)).forEach((i) => root.append(boxes[i]));
         description.tabControl.focusChains.forEach((tabChain, tab) => {
-            tabChain.filter((i) => i >= 0 && !onWindow(i)).forEach((i) => panels[tab].append(elements[i]));
+            tabChain.filter((i) => i >= 0 && !onWindow(i)).forEach((i) => panels[tab].append(boxes[i]));
         });
         description.controls.forEach((control, i) => {
             if (control.kind === 'label')
-                (onWindow(i) ? root : panels[control.tab]).append(elements[i]);
+                (onWindow(i) ? root : panels[control.tab]).append(boxes[i]);
         });
         selectTab(description.tabControl.initialTab, false);
         globalThis.PageLayout.arrange(root, description.width, [root, ...panels]);
     }
 
     function appendListEntry(index, text) {
-        const option = document.createElement('option');
-        option.value = text;
-        document.getElementById(`${windowDescription.controls[index].name}-list`).append(option);
+        globalThis.PageComboBox.appendEntry(windowDescription.controls[index].name, text);
     }
 
     // One modal box, captioned as the window; the focus comes back where it was.
