@@ -80,6 +80,10 @@ test('A DPI box opens its list from its button, by mouse or by Alt+Down, and pic
     assert.equal(await listShown(page, 'Combo2'), false);
     await page.click('#Combo2-button');
     assert.equal(await listShown(page, 'Combo2'), true);
+    await page.click('#Combo2-button');
+    assert.equal(await listShown(page, 'Combo2'), false, 'a second press does not close the list');
+    await page.click('#Combo2-button');
+    assert.equal(await listShown(page, 'Combo2'), true);
     assert.equal(await page.$eval('#Combo2', (box) => box.getAttribute('aria-expanded')), 'true');
     await page.click('#Combo2-list [role=option]:last-child');
     assert.equal(await value(page, 'Combo2'), '300');

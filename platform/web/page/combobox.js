@@ -65,7 +65,9 @@ globalThis.PageComboBox = (() => {
                 close();
             field.focus();
         });
-        // A press on an entry would take the focus from the field: the field keeps it.
+        // A press on the button or an entry would take the focus from the field, and so close
+        // the list: the field keeps it.
+        button.addEventListener('mousedown', (event) => event.preventDefault());
         list.addEventListener('mousedown', (event) => event.preventDefault());
         list.addEventListener('click', (event) => {
             const option = event.target.closest('[role=option]');
