@@ -29,9 +29,9 @@ windows | dist-windows)
     ;;
 web | dist-web)
     packages+=(
-        # the compiler to WebAssembly, the framework of the shared tests, and the browser the
+        # the compiler to WebAssembly, the framework of the shared tests, and the browsers the
         # page is tested in
-        emscripten doctest-dev chromium zip
+        emscripten doctest-dev chromium firefox-esr zip
     )
     # Node runs the shared tests and drives the browser; a machine may have its own build.
     if ! command -v node >/dev/null || ! command -v npm >/dev/null; then

@@ -6,12 +6,19 @@
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${DBUS_SESSION_BUS_ADDRESS_OWN:-}" ]; then
-    # A session of the test's own, ended with it; the user's session is never used.
-    exec env -u DBUS_SESSION_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS_OWN=1 \
-        dbus-run-session -- bash "$0" "$@"
-fi
 source "$here/../../scripts/lib/xvfb-lib.sh"
+if [ -z "${DBUS_SESSION_BUS_ADDRESS_OWN:-}" ]; then
+    # A session and a home of the test's own, ended with it: the accessibility bus and the
+    # settings service keep their sockets and caches there, never in the user's.
+    home=$(mktemp -d)
+    on_exit 'rm -rf "$home"'
+    mkdir -m 700 "$home/run"
+    status=0
+    env -u DBUS_SESSION_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS_OWN=1 HOME="$home" \
+        XDG_RUNTIME_DIR="$home/run" XDG_CACHE_HOME="$home/cache" XDG_CONFIG_HOME="$home/config" \
+        dbus-run-session -- bash "$0" "$@" || status=$?
+    exit "$status"
+fi
 start_virtual_display
 # Qt speaks AT-SPI where a screen reader is running; the test's client stands in for it.
 env -u QT_QPA_PLATFORM QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL=it_IT.UTF-8 "$program" &

@@ -1,12 +1,50 @@
 // SPDX-License-Identifier: MIT
-// Debian's Chromium, headless, and the project's own static server, for the browser tests, the
-// screenshots and the start-up bench.
+// Debian's Chromium and Firefox ESR, headless, and the project's own static server, for the
+// browser tests, the screenshots and the start-up bench; and what the tests do on a page.
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
 export { startServer } from './server.mjs';
 
+// Starts a browser with a home folder of its own, removed when it closes: a browser writes
+// settings, caches and a Downloads folder into its home even with a profile of its own, and the
+// user's home is not the tests' to change.
+async function launchAtHome(options) {
+    const home = mkdtempSync(join(tmpdir(), 'browser-home-'));
+    const env = { ...process.env, HOME: home, XDG_CONFIG_HOME: join(home, 'config'),
+        XDG_CACHE_HOME: join(home, 'cache'), XDG_DATA_HOME: join(home, 'data') };
+    const browser = await puppeteer.launch({ ...options, env });
+    browser.on('disconnected', () => rmSync(home, { recursive: true, force: true }));
+    return browser;
+}
+
+// Firefox ESR through WebDriver BiDi. Firefox takes the languages a visitor's browser asks for
+// from its settings, so each language is a browser of its own.
+export function launchFirefox(language = 'it-IT') {
+    return launchAtHome({
+        browser: 'firefox',
+        executablePath: '/usr/bin/firefox-esr',
+        extraPrefsFirefox: { 'intl.accept_languages': language, 'intl.regional_prefs.use_os_locales': false },
+    });
+}
+
+export const value = (page, id) => page.$eval(`#${id}`, (element) => element.value);
+export const focused = (page) => page.evaluate(() => document.activeElement.id);
+
+// Replaces a field's whole text as a keyboard user does: End, Shift+Home, then the new text.
+export async function typeInto(page, id, text) {
+    await page.click(`#${id}`, { clickCount: 3 });
+    await page.keyboard.press('End');
+    await page.keyboard.down('Shift');
+    await page.keyboard.press('Home');
+    await page.keyboard.up('Shift');
+    await page.keyboard.type(text);
+}
+
 export function launchBrowser() {
-    return puppeteer.launch({
+    return launchAtHome({
         executablePath: '/usr/bin/chromium',
         // As root Chromium needs --no-sandbox; the rest keeps it from the closed network.
         args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
@@ -32,15 +70,18 @@ export async function newPage(browser) {
 }
 
 // A fresh page, as a new visitor whose browser speaks this language, once the program runs on
-// it.
+// it. Chromium is told the language page by page; a Firefox browser speaks the one it was
+// launched with (launchFirefox).
 export async function openPage(browser, address, language = 'it-IT',
     viewport = { width: 800, height: 600 }) {
     const page = await newPage(browser);
-    const session = await page.createCDPSession();
-    await session.send('Emulation.setUserAgentOverride', {
-        userAgent: await browser.userAgent(),
-        acceptLanguage: language,
-    });
+    if (browser.protocol === 'cdp') {
+        const session = await page.createCDPSession();
+        await session.send('Emulation.setUserAgentOverride', {
+            userAgent: await browser.userAgent(),
+            acceptLanguage: language,
+        });
+    }
     await page.setViewport(viewport);
     await page.goto(address);
     await page.waitForSelector('body[data-ready="true"]');
