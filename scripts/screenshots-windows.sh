@@ -12,19 +12,16 @@ source scripts/lib/xvfb-lib.sh
 start_virtual_display
 mkdir -p docs
 export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
+source scripts/lib/wine-dpi.sh
 wine=scripts/lib/wine-run.sh
 places=$(mktemp)
 on_exit 'rm -f "$places"'
-key='HKCU\Control Panel\Desktop'
-found=$("$wine" reg query "$key" /v LogPixels 2>/dev/null | tr -d '\r' \
-    | awk '$1 == "LogPixels" && $3 ~ /^0x[0-9a-fA-F]+$/ { print $3 }' || true)
 
 # shoot DPI NAME...: starts the program at DPI and saves, after each step, docs/NAME.png.
 shoot() {
     local dpi=$1
     shift
-    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
-    "$wine" wineserver -w
+    set_dpi "$dpi"
     printf '#!/bin/sh\nexec "%s" %s\n' "$(pwd)/build/windows/bin/control-places" "$dpi" >"$places"
     chmod +x "$places"
     export CONTROL_PLACES=$places
@@ -44,10 +41,5 @@ shoot() {
 }
 shoot 96 windows-pix-to-cm windows-cm-to-pix
 shoot 192 windows-pix-to-cm@192dpi
-if [ -n "$found" ]; then
-    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$((found))" /f >/dev/null
-else
-    "$wine" reg delete "$key" /v LogPixels /f >/dev/null 2>&1 || true
-fi
-"$wine" wineserver -w
+restore_dpi
 echo "Saved docs/windows-pix-to-cm.png, docs/windows-cm-to-pix.png and docs/windows-pix-to-cm@192dpi.png"

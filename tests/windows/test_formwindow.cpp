@@ -140,14 +140,10 @@ HFONT regularTwinOf(HFONT font)
     return CreateFontIndirectW(&description);
 }
 
-std::size_t indexOf(std::u16string_view name)
+// A label of the window, by its name, checked while compiling.
+consteval std::size_t labelIndex(std::u16string_view name)
 {
-    const auto& controls = Form1::Layout.controls;
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        if (controls[i].name == name)
-            return i;
-    FAIL("no control named so");
-    return 0;
+    return platform::findControl(form1::Controls, name, { ControlKind::Label }).index;
 }
 
 void moveToDpi(const Window& window, int dpi)
@@ -174,10 +170,10 @@ TEST_CASE("Text is drawn in outline fonts: the header bold, and as wide at every
 {
     const int dpi = std::atoi(std::getenv("EXPECTED_DPI"));
     Window window;
-    const HWND header = window.control(indexOf(u"Label6"));
+    const HWND header = window.control(labelIndex(u"Label6"));
     const std::wstring text = L"FORMATO STAMPA NECESSARI E PIXEL EQUIVALENTI";
     CHECK(platform::isOutlineFont(fontOf(header)));
-    CHECK(platform::isOutlineFont(fontOf(window.control(indexOf(u"Label1")))));
+    CHECK(platform::isOutlineFont(fontOf(window.control(labelIndex(u"Label1")))));
     const Ink bold = inkOf(fontOf(header), text);
     const HFONT regularFont = regularTwinOf(fontOf(header));
     const Ink regular = inkOf(regularFont, text);
