@@ -30,8 +30,8 @@ windows | dist-windows)
 web | dist-web)
     packages+=(
         # the compiler to WebAssembly, the framework of the shared tests, and the browsers the
-        # page is tested in
-        emscripten doctest-dev chromium firefox-esr zip
+        # page is tested in: WebKit's needs a display, and takes its language from the locale
+        emscripten doctest-dev chromium firefox-esr webkit2gtk-driver xvfb xauth locales zip
     )
     # Node runs the shared tests and drives the browser; a machine may have its own build.
     if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
@@ -76,10 +76,10 @@ if ((${#missing[@]} > 0)); then
         apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ "$preset" = windows ] || [ "$preset" = dist-windows ]; then
-    # Wine takes the user's regional settings from LANG only where glibc has that locale. They
-    # are listed in /etc/locale.gen, as the system's own tools do it, so that every later
-    # locale-gen keeps them.
+case "$preset" in windows | dist-windows | web)
+    # Wine, and WebKit's browser, take the user's regional settings from LANG only where glibc
+    # has that locale. They are listed in /etc/locale.gen, as the system's own tools do it, so
+    # that every later locale-gen keeps them.
     regenerate=0
     for entry in "it_IT.UTF-8 UTF-8" "en_US.UTF-8 UTF-8" "en_IN UTF-8" "de_CH.UTF-8 UTF-8" \
         "es_ES.UTF-8 UTF-8" "fr_FR.UTF-8 UTF-8"; do
@@ -99,7 +99,8 @@ if [ "$preset" = windows ] || [ "$preset" = dist-windows ]; then
     if ((regenerate)); then
         "${sudo[@]}" locale-gen
     fi
-fi
+    ;;
+esac
 
 if [ "$preset" = web ]; then
     # The browser tests' own packages, exactly as the lock file names them; again only when

@@ -5,6 +5,7 @@
 #include "platform/utf8.h"
 #include "platform/web/pagebridge.h"
 
+#include <algorithm>
 #include <string>
 
 namespace platform {
@@ -23,6 +24,14 @@ RegionalSettings browserRegionalSettings()
         : negative == "leadingSpace"              ? NegativeForm::LeadingSignSpace
                                                   : NegativeForm::LeadingSign;
     samples.writtenNumber = text("writtenNumber");
+    // The engines' locale data disagree on Swiss German's group separator: WebKit, with the
+    // system's older data, has the right single quotation mark where Chromium, Firefox and
+    // Windows have the apostrophe. The page writes the apostrophe in every engine, and reads
+    // both.
+    if (samples.groupSeparator == u"\u2019") {
+        samples.groupSeparator = u"'";
+        std::replace(samples.writtenNumber.begin(), samples.writtenNumber.end(), u'\u2019', u'\'');
+    }
     return regionalSettingsFrom(samples);
 }
 

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The page audited by axe-core, as third-party auditors check it: every rule of WCAG 2.0, 2.1
 // and 2.2 at levels A and AA, and axe's best practices, on both tabs, on two phones and at a
-// desktop's width; and Chromium's own check that the page can be installed as an app.
+// desktop's width, in the engine ENGINE names (Chromium by default); and Chromium's own check
+// that the page can be installed as an app.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { launchBrowser, openPage, startServer } from './browser.mjs';
+import { engine, launchEngine, openPage, startServer } from './browser.mjs';
 
-const axeSource = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+const auditor = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'];
 
 let server;
@@ -16,7 +18,7 @@ let browser;
 
 before(async () => {
     ({ server, address } = await startServer(process.env.SITE));
-    browser = await launchBrowser();
+    browser = await launchEngine();
 });
 
 after(async () => {
@@ -32,11 +34,9 @@ const viewports = [
 for (const viewport of viewports) {
     test(`axe finds nothing on either tab at ${viewport.width}×${viewport.height}`, async () => {
         const page = await openPage(browser, address, 'it-IT', viewport);
-        // The page's policy admits its own scripts only; the auditor comes from outside it.
-        await page.setBypassCSP(true);
-        await page.reload();
-        await page.waitForSelector('body[data-ready="true"]');
-        await page.addScriptTag({ path: axeSource });
+        // The page's policy admits its own scripts only: the auditor runs as the driver's own
+        // script, which the policy does not govern.
+        await page.evaluate(auditor);
         for (const tab of ['#tab-0', '#tab-1']) {
             await page.click(tab);
             const violations = await page.evaluate(async (runOnly) => {
@@ -49,7 +49,7 @@ for (const viewport of viewports) {
     });
 }
 
-test('Chromium finds the page installable', async () => {
+test('Chromium finds the page installable', { skip: engine !== 'chromium' && 'a check of Chromium\'s own' }, async () => {
     // In the browser's own profile: a page in a context of its own is private, and Chromium
     // installs nothing from a private window.
     const page = await browser.newPage();

@@ -5,8 +5,12 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
+import { launchWebKit } from './webkit.mjs';
 
 export { startServer } from './server.mjs';
+
+// The engine the tests run in: ENGINE names it, Chromium by default.
+export const engine = process.env.ENGINE ?? 'chromium';
 
 // Starts a browser with a home folder of its own, removed when it closes: a browser writes
 // settings, caches and a Downloads folder into its home even with a profile of its own, and the
@@ -16,18 +20,29 @@ async function launchAtHome(options) {
     const env = { ...process.env, HOME: home, XDG_CONFIG_HOME: join(home, 'config'),
         XDG_CACHE_HOME: join(home, 'cache'), XDG_DATA_HOME: join(home, 'data') };
     const browser = await puppeteer.launch({ ...options, env });
-    browser.on('disconnected', () => rmSync(home, { recursive: true, force: true }));
+    // Once the browser has exited; its helper processes may still be writing their caches for
+    // a moment.
+    browser.process().once('exit', () => rmSync(home, { recursive: true, force: true, maxRetries: 10 }));
     return browser;
 }
 
-// Firefox ESR through WebDriver BiDi. Firefox takes the languages a visitor's browser asks for
-// from its settings, so each language is a browser of its own.
-export function launchFirefox(language = 'it-IT') {
+// Firefox ESR through WebDriver BiDi.
+function launchFirefox() {
     return launchAtHome({
         browser: 'firefox',
         executablePath: '/usr/bin/firefox-esr',
-        extraPrefsFirefox: { 'intl.accept_languages': language, 'intl.regional_prefs.use_os_locales': false },
+        extraPrefsFirefox: { 'intl.regional_prefs.use_os_locales': false },
     });
+}
+
+// A browser of the engine. Chromium and Firefox speak every language (openPage tells them page by
+// page); WebKit speaks the one it was launched with.
+export function launchEngine(language = 'it-IT') {
+    if (engine === 'firefox')
+        return launchFirefox();
+    if (engine === 'webkit')
+        return launchWebKit(language);
+    return launchBrowser();
 }
 
 export const value = (page, id) => page.$eval(`#${id}`, (element) => element.value);
@@ -70,8 +85,8 @@ export async function newPage(browser) {
 }
 
 // A fresh page, as a new visitor whose browser speaks this language, once the program runs on
-// it. Chromium is told the language page by page; a Firefox browser speaks the one it was
-// launched with (launchFirefox).
+// it. Chromium and Firefox are told the language page by page; a WebKit browser speaks the one
+// it was launched with (launchEngine).
 export async function openPage(browser, address, language = 'it-IT',
     viewport = { width: 800, height: 600 }) {
     const page = await newPage(browser);
@@ -81,6 +96,9 @@ export async function openPage(browser, address, language = 'it-IT',
             userAgent: await browser.userAgent(),
             acceptLanguage: language,
         });
+    } else if (browser.protocol === 'webDriverBiDi') {
+        await browser.connection.send('emulation.setLocaleOverride',
+            { locale: language, userContexts: [page.browserContext().userContext.id] });
     }
     await page.setViewport(viewport);
     await page.goto(address);
