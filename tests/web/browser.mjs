@@ -26,20 +26,23 @@ async function launchAtHome(options) {
     return browser;
 }
 
-// Firefox ESR through WebDriver BiDi.
-function launchFirefox() {
+// Firefox ESR through WebDriver BiDi. Its pages cannot emulate a phone's touch screen one by
+// one: for a phone it is started as one, whose pointer is coarse and cannot hover.
+function launchFirefox(touchScreen) {
+    const finger = touchScreen ? { 'ui.primaryPointerCapabilities': 1, 'ui.allPointerCapabilities': 1 } : {};
     return launchAtHome({
         browser: 'firefox',
         executablePath: '/usr/bin/firefox-esr',
-        extraPrefsFirefox: { 'intl.regional_prefs.use_os_locales': false },
+        extraPrefsFirefox: { 'intl.regional_prefs.use_os_locales': false, ...finger },
     });
 }
 
 // A browser of the engine. Chromium and Firefox speak every language (openPage tells them page by
-// page); WebKit speaks the one it was launched with.
-export function launchEngine(language = 'it-IT') {
+// page); WebKit speaks the one it was launched with. Chromium is a phone's touch screen page by
+// page (openPage), Firefox where it was launched as one.
+export function launchEngine(language = 'it-IT', { touchScreen = false } = {}) {
     if (engine === 'firefox')
-        return launchFirefox();
+        return launchFirefox(touchScreen);
     if (engine === 'webkit')
         return launchWebKit(language);
     return launchBrowser();

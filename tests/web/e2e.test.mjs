@@ -3,27 +3,33 @@
 // says so, driven by the browser's own mouse, key and touch input: what it shows at start, what
 // it computes and how it writes it in six languages, the failure box, the keyboard and a phone's
 // screen, with nothing the page's policy blocks. The same tests and the same results in each
-// engine; the few that need what only Chromium's protocol offers say so and are skipped in the
-// others.
+// engine; the two that one cannot run say why and are skipped there.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
     engine, focused, launchEngine, openPage as openIn, policyViolations, startServer, typeInto, value,
 } from './browser.mjs';
 
-const oneLanguage = engine === 'webkit';
-const chromiumOnly = engine !== 'chromium' && `WebDriver has no such emulation or tree in ${engine}`;
+const chromiumOnly = engine !== 'chromium' && `WebDriver has no such tree in ${engine}`;
+const noTouchScreen = engine === 'webkit' && 'WebKitGTK cannot be made a touch screen';
 
 let server;
 let address;
 let browser;
-// WebKit: one browser a language, the first of them the Italian one.
+// The browsers the tests started, by what they were started as: a WebKit browser speaks one
+// language, and a phone's page opens in a Firefox started as a touch screen.
 const browsers = new Map();
+
+async function browserFor(language, touchScreen) {
+    const key = `${engine === 'webkit' ? language : ''} ${engine === 'firefox' && touchScreen}`;
+    if (!browsers.has(key))
+        browsers.set(key, await launchEngine(language, { touchScreen }));
+    return browsers.get(key);
+}
 
 before(async () => {
     ({ server, address } = await startServer(process.env.SITE));
-    browser = await launchEngine('it-IT');
-    browsers.set('it-IT', browser);
+    browser = await browserFor('it-IT', false);
 });
 
 after(async () => {
@@ -33,9 +39,7 @@ after(async () => {
 });
 
 async function openPage(language = 'it-IT', viewport = undefined) {
-    if (oneLanguage && !browsers.has(language))
-        browsers.set(language, await launchEngine(language));
-    return openIn(oneLanguage ? browsers.get(language) : browser, address, language, viewport);
+    return openIn(await browserFor(language, viewport?.hasTouch), address, language, viewport);
 }
 
 // A computed font size: engines write 8 pt with four or six decimals.
@@ -274,7 +278,7 @@ test('Tab follows the window focus order; arrows switch tabs; switching keeps ev
 // On its side a phone is wider than the window: its touch screen (a coarse pointer) asks for
 // the phone layout.
 for (const [width, height] of [[360, 640], [412, 915], [640, 360]]) {
-    const skip = width > height && chromiumOnly;
+    const skip = width > height && noTouchScreen;
     test(`On a ${width}×${height} phone: the controls laid out for a finger, read top to bottom`, { skip }, async () => {
         const page = await openPage('it-IT', { width, height, isMobile: true, hasTouch: true });
         assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth),
