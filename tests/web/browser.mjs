@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Debian's Chromium and Firefox ESR, headless, and the project's own static server, for the
 // browser tests, the screenshots and the start-up bench; and what the tests do on a page.
-import { mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
+import { temporaryHome } from './home.mjs';
 import { launchWebKit } from './webkit.mjs';
 
 export { startServer } from './server.mjs';
@@ -12,17 +10,11 @@ export { startServer } from './server.mjs';
 // The engine the tests run in: ENGINE names it, Chromium by default.
 export const engine = process.env.ENGINE ?? 'chromium';
 
-// Starts a browser with a home folder of its own, removed when it closes: a browser writes
-// settings, caches and a Downloads folder into its home even with a profile of its own, and the
-// user's home is not the tests' to change.
+// Starts a browser with a home folder of its own, removed once the browser has exited.
 async function launchAtHome(options) {
-    const home = mkdtempSync(join(tmpdir(), 'browser-home-'));
-    const env = { ...process.env, HOME: home, XDG_CONFIG_HOME: join(home, 'config'),
-        XDG_CACHE_HOME: join(home, 'cache'), XDG_DATA_HOME: join(home, 'data') };
-    const browser = await puppeteer.launch({ ...options, env });
-    // Once the browser has exited; its helper processes may still be writing their caches for
-    // a moment.
-    browser.process().once('exit', () => rmSync(home, { recursive: true, force: true, maxRetries: 10 }));
+    const home = temporaryHome();
+    const browser = await puppeteer.launch({ ...options, env: home.environment });
+    browser.process().once('exit', home.remove);
     return browser;
 }
 

@@ -32,10 +32,12 @@ before(async () => {
     browser = await browserFor('it-IT', false);
 });
 
+// Every browser closes even where one fails to.
 after(async () => {
-    for (const each of browsers.values())
-        await each.close();
+    const closed = await Promise.allSettled([...browsers.values()].map((each) => each.close()));
     server?.kill();
+    for (const { reason } of closed.filter((each) => each.status === 'rejected'))
+        throw reason;
 });
 
 async function openPage(language = 'it-IT', viewport = undefined) {

@@ -6,13 +6,11 @@
 // its own; and it runs one session at a time, so each browser context is a session.
 import { spawn } from 'node:child_process';
 import { once } from 'node:events';
-import { mkdtempSync, rmSync } from 'node:fs';
 import { createServer } from 'node:net';
-import { tmpdir } from 'node:os';
-import { join } from 'node:path';
 import { setTimeout as sleep } from 'node:timers/promises';
 import { Builder, By, Key } from 'selenium-webdriver';
 import { Pointer } from 'selenium-webdriver/lib/input.js';
+import { temporaryHome } from './home.mjs';
 
 // The browser's window is never narrower than 447 pixels: a phone's screen is a frame of the
 // phone's size at the window's top left.
@@ -43,16 +41,18 @@ function freePort() {
     });
 }
 
+// Stops a process started as the leader of a group of its own, and everything it started.
 async function stop(child) {
     if (child.exitCode === null && child.signalCode === null) {
-        child.kill();
-        await once(child, 'exit');
+        const exited = once(child, 'exit');
+        process.kill(-child.pid, 'SIGTERM');
+        await exited;
     }
 }
 
 async function startDisplay() {
     const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x800x24', '-nolisten', 'tcp'],
-        { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+        { stdio: ['ignore', 'ignore', 'ignore', 'pipe'], detached: true });
     const [number] = await once(xvfb.stdio[3], 'data');
     return { xvfb, display: `:${number.toString().trim()}` };
 }
@@ -191,15 +191,16 @@ class Context {
 // Starts the browser as a visitor whose system speaks this language, with a home folder and an
 // X display of its own, both gone when it closes.
 export async function launchWebKit(language = 'it-IT') {
-    const home = mkdtempSync(join(tmpdir(), 'browser-home-'));
+    const home = temporaryHome();
     const { xvfb, display } = await startDisplay();
     const port = await freePort();
     const locale = `${language.replace('-', '_')}.UTF-8`;
+    // The browser and its helper processes are the driver's: in a group of its own, they all
+    // stop with it.
     const driver = spawn('WebKitWebDriver', ['--host=127.0.0.1', `--port=${port}`], {
         stdio: ['ignore', 'ignore', 'inherit'],
-        env: { ...process.env, DISPLAY: display, HOME: home, XDG_CONFIG_HOME: join(home, 'config'),
-            XDG_CACHE_HOME: join(home, 'cache'), XDG_DATA_HOME: join(home, 'data'),
-            LANG: locale, LC_ALL: locale, NO_AT_BRIDGE: '1' },
+        detached: true,
+        env: { ...home.environment, DISPLAY: display, LANG: locale, LC_ALL: locale, NO_AT_BRIDGE: '1' },
     });
     const server = `http://127.0.0.1:${port}`;
     await until(() => fetch(`${server}/status`).then((response) => response.ok, () => false), 'WebKitWebDriver');
@@ -218,7 +219,7 @@ export async function launchWebKit(language = 'it-IT') {
             await current?.close().catch(() => {});
             await stop(driver);
             await stop(xvfb);
-            rmSync(home, { recursive: true, force: true, maxRetries: 10 });
+            home.remove();
         },
     };
 }
