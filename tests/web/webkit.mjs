@@ -12,9 +12,9 @@ import { Builder, By, Key } from 'selenium-webdriver';
 import { Pointer } from 'selenium-webdriver/lib/input.js';
 import { temporaryHome } from './home.mjs';
 
-// The browser's window is never narrower than 447 pixels: a phone's screen is a frame of the
-// phone's size at the window's top left.
-const narrowestWindow = 564;
+// The browser's window is never narrower than 447 pixels: a screen narrower than the program's
+// window, a phone's, is a frame of its size at the window's top left.
+const framedBelow = 564;
 const patience = 30000;
 
 const keys = {
@@ -91,7 +91,7 @@ class Page {
     async goto(address) {
         await this.handOverExposedCalls();
         this.#address = address;
-        if ((this.#viewport?.width ?? Infinity) >= narrowestWindow) {
+        if ((this.#viewport?.width ?? Infinity) >= framedBelow) {
             await this.#driver.get(address);
         } else {
             await this.#driver.switchTo().defaultContent();
@@ -106,7 +106,9 @@ class Page {
                 return frame;`, address, this.#viewport.width, this.#viewport.height);
             await this.#driver.switchTo().frame(frame);
         }
-        await until(() => this.evaluate(() => document.readyState === 'complete'), `${address} to load`);
+        // A new frame holds an empty document, complete, before the page's.
+        await until(() => this.evaluate(() => location.href !== 'about:blank' && document.readyState === 'complete'),
+            `${address} to load`);
         for (const [name] of this.#exposed) {
             await this.evaluate((name) => {
                 window[name] = (...args) => (window.exposedCalls ??= []).push([name, args]);
@@ -121,7 +123,7 @@ class Page {
     async handOverExposedCalls() {
         if (!this.#address)
             return;
-        const calls = await this.evaluate(() => window.exposedCalls?.splice(0) ?? []).catch(() => []);
+        const calls = await this.evaluate(() => window.exposedCalls?.splice(0) ?? []);
         for (const [name, args] of calls)
             await this.#exposed.get(name)(...args);
     }
@@ -133,7 +135,7 @@ class Page {
         return this.#driver.executeScript(`return (${action})(...arguments)`, ...args);
     }
 
-    async $eval(selector, action, ...args) {
+    $eval(selector, action, ...args) {
         return this.#driver.executeScript(`
             const element = document.querySelector(arguments[0]);
             if (!element)
@@ -183,8 +185,11 @@ class Context {
         return this.page;
     }
     async close() {
-        await this.page?.handOverExposedCalls();
-        await this.driver.quit();
+        try {
+            await this.page?.handOverExposedCalls();
+        } finally {
+            await this.driver.quit();
+        }
     }
 }
 
