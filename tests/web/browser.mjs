@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Debian's Chromium and Firefox ESR, headless, and the project's own static server, for the
-// browser tests, the screenshots and the start-up bench; and what the tests do on a page.
+// Debian's Chromium and Firefox ESR, headless, and its WebKit (webkit.mjs), and the project's
+// own static server, for the browser tests, the screenshots and the start-up bench; and what
+// the tests do on a page.
 import puppeteer from 'puppeteer-core';
 import { temporaryHome } from './home.mjs';
 import { launchWebKit } from './webkit.mjs';
