@@ -28,7 +28,9 @@ at_release_time=()
 if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
     # A stopped clock: every time the tools write is the release's, even where the release
     # itself is built under another faked clock.
-    at_release_time=(env -u LD_PRELOAD -u FAKETIME -u FAKETIME_SHARED TZ=UTC0 faketime "$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')")
+    # faketime's plain form only starts the clock there (a slow run wrote a later second);
+    # -f with an absolute time stops it.
+    at_release_time=(env -u LD_PRELOAD -u FAKETIME -u FAKETIME_SHARED TZ=UTC0 faketime -f "$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')")
 fi
 
 # wixl finds files only by paths relative to the folder it runs in.
