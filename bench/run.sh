@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the benchmarks and prints one table: start-up against reference windows on a virtual
-# X display, requests against a strtod floor, click to result, and a click after a 1 MB paste
-# in release and debug builds.
+# X display, requests against a strtod floor, click to result, a click after a 1 MB paste in
+# release and debug builds, and 100,000 clicks in a row.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-25}
@@ -58,6 +58,9 @@ floor_ns=$(ns Floor)
 
 clicks=$(QT_QPA_PLATFORM=offscreen "$bin/bench/click/bench_click" 2>/dev/null)
 debug_clicks=$(QT_QPA_PLATFORM=offscreen build/bench-debug/bench/click/bench_click 2>/dev/null)
+load=$(QT_QPA_PLATFORM=offscreen "$bin/bench/load/bench_load" 2>/dev/null) \
+    || fail "the load run stopped on a wrong result"
+read -r load_clicks load_rate load_heap load_kib <<<"$load"
 click() { grep "$1" <<<"$2" | awk -v c="$3" '{ printf "%s", c == 2 ? $2 : $3 }'; }
 ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
 
@@ -74,6 +77,7 @@ cat <<TABLE
 | click to both results, Cm -> Pix, median / 90th percentile of 1000 (µs) | $(click Command1 "$clicks" 2) / $(click Command1 "$clicks" 3) | | | < 200 |
 | click after a 1 MB paste, release, median / 90th percentile of 9 (ms) | $(ms "$(click Paste1MB "$clicks" 2)") / $(ms "$(click Paste1MB "$clicks" 3)") | | | |
 | click after a 1 MB paste, debug, median / 90th percentile of 9 (ms) | $(ms "$(click Paste1MB "$debug_clicks" 2)") / $(ms "$(click Paste1MB "$debug_clicks" 3)") | | | |
+| $load_clicks clicks in a row after 2000, release: clicks per second; heap (bytes) / resident memory (KiB) grown | $load_rate; $load_heap / $load_kib | | | |
 TABLE
 echo
 echo "Machine: $(nproc) cores, $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(uname -sr), Xvfb $(dpkg-query -W -f='${Version}' xvfb), Qt $(dpkg-query -W -f='${Version}' libqt6core6)"
