@@ -4,8 +4,10 @@
 # the Debian package, the Windows ZIP, the Windows installer and the Windows Installer package
 # (MSI), the web folder as a ZIP, and SHA256SUMS listing them.
 # The same commit gives the same bytes wherever, whenever and by whomever it is built.
-#     scripts/release.sh [--allow-dirty] [--sign CERT.p12]
+#     scripts/release.sh [--allow-dirty] [--reuse-builds] [--sign CERT.p12]
 # --allow-dirty builds a tree with uncommitted changes (its files are then not the commit's).
+# --reuse-builds packs again what the last release of this tree built, instead of building it
+# anew: for signing a release just made and checked, as the reproducibility test does.
 # --sign signs the Windows program, in the ZIP, the installer and the MSI, and the installer, its
 # uninstaller and the MSI themselves with Authenticode (scripts/lib/sign.sh: the password from SIGN_PASSWORD, a time stamp from
 # SIGN_TIMESTAMP_URL where set). Signed files are not reproducible, as a signature records its
@@ -14,17 +16,19 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 allow_dirty=0
+reuse_builds=0
 certificate=
 while (($# > 0)); do
     case "$1" in
     --allow-dirty) allow_dirty=1 ;;
+    --reuse-builds) reuse_builds=1 ;;
     --sign)
         [ $# -ge 2 ] || { echo "release: --sign needs a certificate file" >&2; exit 2; }
         certificate=$(realpath "$2")
         shift
         ;;
     *)
-        echo "usage: scripts/release.sh [--allow-dirty] [--sign CERT.p12]" >&2
+        echo "usage: scripts/release.sh [--allow-dirty] [--reuse-builds] [--sign CERT.p12]" >&2
         exit 2
         ;;
     esac
@@ -50,7 +54,12 @@ SOURCE_DATE_EPOCH=$(git log -1 --format=%ct "$commit")
 export SOURCE_DATE_EPOCH TZ=UTC0 LC_ALL=C.UTF-8
 umask 022
 
-rm -rf build/dist-linux build/dist-windows build/dist-web dist
+if ((reuse_builds)); then
+    rm -rf build/dist-linux/packages build/dist-windows/packages build/dist-windows/zip \
+        build/dist-web/zip dist
+else
+    rm -rf build/dist-linux build/dist-windows build/dist-web dist
+fi
 mkdir -p dist
 scripts/setup.sh dist-linux
 scripts/setup.sh dist-windows
