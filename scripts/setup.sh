@@ -47,8 +47,8 @@ web | dist-web)
         xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
         # the accessibility tree read over AT-SPI as a screen reader reads it
         python3-pyatspi at-spi2-core dbus
-        # release files compared when built at another time
-        faketime
+        # release files made from the commit checked out, and compared when built at another time
+        git faketime
         # desktop integration and packaging checks
         desktop-file-utils appstream lintian dpkg-dev file binutils-mingw-w64-x86-64 devscripts
         # sanitizers, fuzzing, memcheck and benchmarks

@@ -3,14 +3,15 @@
 # Builds everything with warnings as errors and runs every test: the suite as it is, the suite
 # again under AddressSanitizer and UBSan, a minute of fuzzing, the Windows build under Wine,
 # the browser build under Node and headless Chromium, and the release files built twice and
-# compared. Every suite runs even when an earlier one
-# fails; the summary line counts them all.
+# compared. Every suite runs even when an earlier one fails; before the summary line, which
+# counts them all, a line gives how long each build (with what it installed) and each suite took.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 passed=0
 failed=0
 broken=()
+times=()
 junit=$(mktemp)
 trap 'rm -f "$junit"' EXIT
 
@@ -24,14 +25,17 @@ suite_count() {
 # A suite is a test preset, built by the configure preset of the same name or the one named
 # before a colon. Its counts come from the JUnit report CTest writes, not from its summary.
 run_suite() {
-    local build=${1%%:*} preset=${1#*:}
+    local build=${1%%:*} preset=${1#*:} start=$SECONDS built
     if ! scripts/setup.sh "$build"; then
         broken+=("$preset (build)")
+        times+=("$preset: build failed after $((SECONDS - start)) s")
         return
     fi
+    built=$SECONDS
     : >"$junit"
     ctest --preset "$preset" --output-junit "$junit"
     local status=$?
+    times+=("$preset: build $((built - start)) s, tests $((SECONDS - built)) s")
     local total failures skipped disabled
     total=$(suite_count tests)
     failures=$(suite_count failures)
@@ -49,6 +53,9 @@ run_suite() {
 for suite in dev asan fuzz windows web dev:reproducible; do
     run_suite "$suite"
 done
+times+=("all: $SECONDS s")
+printf -v line '%s; ' "${times[@]}"
+echo "times: ${line%; }"
 echo "total: $passed passed, $failed failed"
 if ((${#broken[@]} > 0)); then
     echo "failed: ${broken[*]}" >&2
