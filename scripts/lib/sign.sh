@@ -3,7 +3,8 @@
 # Signs Windows files in place with Authenticode, SHA-256, by a PKCS#12 certificate:
 #     scripts/lib/sign.sh CERT.p12 FILE...
 # The certificate's password comes from SIGN_PASSWORD and reaches osslsigncode on its standard
-# input, never on a command line, which other users of the machine can read. Where
+# input, never on a command line, which other users of the machine can read. (It is named
+# /dev/stdin: Debian 12's osslsigncode 2.5 takes only a file there, and refuses "-".) Where
 # SIGN_TIMESTAMP_URL names an RFC 3161 time-stamp server, the signature is time-stamped there,
 # so that it stays valid after the certificate expires.
 set -euo pipefail
@@ -13,8 +14,8 @@ shift
 timestamp=()
 [ -z "${SIGN_TIMESTAMP_URL:-}" ] || timestamp=(-ts "$SIGN_TIMESTAMP_URL")
 for file in "$@"; do
-    printf '%s' "${SIGN_PASSWORD:-}" | osslsigncode sign -pkcs12 "$certificate" -readpass - \
-        -h sha256 -n "Convertitore pixel cm per stampe" -i "https://convertitorepixelcm.org" \
-        "${timestamp[@]}" -in "$file" -out "$file.signed" >/dev/null
+    printf '%s' "${SIGN_PASSWORD:-}" | osslsigncode sign -pkcs12 "$certificate" \
+        -readpass /dev/stdin -h sha256 -n "Convertitore pixel cm per stampe" \
+        -i "https://convertitorepixelcm.org" "${timestamp[@]}" -in "$file" -out "$file.signed" >/dev/null
     mv "$file.signed" "$file"
 done
