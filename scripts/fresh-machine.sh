@@ -74,6 +74,13 @@ step "debootstrap --variant=minbase bookworm" \
 } >"$root/etc/apt/sources.list.d/debian.sources"
 rm -f "$root/etc/apt/sources.list"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# The authorities this machine trusts besides Debian's (a network's own, where its traffic is
+# inspected) go along, as a new machine on the same network would have them: the root's
+# ca-certificates takes them in as it is installed.
+if [ -d /usr/local/share/ca-certificates ]; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp -r /usr/local/share/ca-certificates/. "$root/usr/local/share/ca-certificates/"
+fi
 [ -s "$root/etc/hosts" ] || printf '127.0.0.1\tlocalhost\n::1\tlocalhost ip6-localhost ip6-loopback\n' >"$root/etc/hosts"
 step "git clone" git clone -q "$project" "$root/root/convertitore-pixel-cm"
 
