@@ -89,6 +89,6 @@ step "./scripts/run.sh" in_root bash -c 'cd /root/convertitore-pixel-cm && ./scr
     || status=$?
 step "./scripts/test.sh" in_root bash -c 'cd /root/convertitore-pixel-cm && ./scripts/test.sh' \
     || status=$?
-grep -E '^(total|failed):' "$log" || true
+grep -E '^(times|total|failed):' "$log" || true
 echo "fresh-machine: all in $((SECONDS - started)) s"
 exit "$status"
