@@ -3,7 +3,7 @@
 # The README's two commands as a new user meets them, on a bare Debian 12: a minimal root made
 # with debootstrap --variant=minbase, the committed project cloned into it, then ./scripts/run.sh
 # and ./scripts/test.sh run there as root, one after the other. Prints how long each step took
-# and the closing line of the tests (the last lines of a step that failed), then removes all it
+# and the closing lines of the tests (the last lines of a step that failed), then removes all it
 # made. Needs root; installs debootstrap where it is missing. The Debian mirror is the one this
 # machine's apt takes Debian 12 from, or MIRROR (and SECURITY_MIRROR) where it has none.
 #     scripts/fresh-machine.sh
@@ -81,7 +81,8 @@ if [ -d /usr/local/share/ca-certificates ]; then
     mkdir -p "$root/usr/local/share/ca-certificates"
     cp -r /usr/local/share/ca-certificates/. "$root/usr/local/share/ca-certificates/"
 fi
-[ -s "$root/etc/hosts" ] || printf '127.0.0.1\tlocalhost\n::1\tlocalhost ip6-localhost ip6-loopback\n' >"$root/etc/hosts"
+[ -s "$root/etc/hosts" ] \
+    || printf '127.0.0.1\tlocalhost\n::1\tlocalhost ip6-localhost ip6-loopback\n' >"$root/etc/hosts"
 step "git clone" git clone -q "$project" "$root/root/convertitore-pixel-cm"
 
 status=0

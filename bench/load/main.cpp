@@ -15,14 +15,15 @@ int main(int argc, char** argv)
     const int clicks = argc > 1 ? std::atoi(argv[1]) : 100000;
     constexpr int warmUpClicks = 2000;
     const std::unique_ptr<FormWindow> form = startForm("C");
-    for (int i = 0; i < warmUpClicks; ++i)
-        clickload::clickAndCheck(*form, i);
-
-    const std::size_t heap = clickload::heapInUse();
-    const qint64 resident = clickload::residentBytes();
+    std::size_t heap = 0;
+    qint64 resident = 0;
     QElapsedTimer timer;
-    timer.start();
-    for (int i = warmUpClicks; i < warmUpClicks + clicks; ++i) {
+    for (int i = 0; i < warmUpClicks + clicks; ++i) {
+        if (i == warmUpClicks) {
+            heap = clickload::heapInUse();
+            resident = clickload::residentBytes();
+            timer.start();
+        }
         const QString wrong = clickload::clickAndCheck(*form, i);
         if (!wrong.isEmpty()) {
             std::fprintf(stderr, "%s\n", qPrintable(wrong));

@@ -16,6 +16,7 @@ timestamp=()
 for file in "$@"; do
     printf '%s' "${SIGN_PASSWORD:-}" | osslsigncode sign -pkcs12 "$certificate" \
         -readpass /dev/stdin -h sha256 -n "Convertitore pixel cm per stampe" \
-        -i "https://convertitorepixelcm.org" "${timestamp[@]}" -in "$file" -out "$file.signed" >/dev/null
+        -i "https://convertitorepixelcm.org" "${timestamp[@]}" -in "$file" -out "$file.signed" \
+        >/dev/null
     mv "$file.signed" "$file"
 done

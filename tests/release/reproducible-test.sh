@@ -62,7 +62,8 @@ openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/ce
 openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/certificate.pem" \
     -out "$work/certificate.p12" -passout pass:throw-away
 cp "$first/dist/SHA256SUMS" "$work/unsigned.sums"
-(cd "$first" && SIGN_PASSWORD=throw-away scripts/release.sh --reuse-builds --sign "$work/certificate.p12") \
+(cd "$first" \
+    && SIGN_PASSWORD=throw-away scripts/release.sh --reuse-builds --sign "$work/certificate.p12") \
     >"$work/signed.log" 2>&1 || { tail -n 40 "$work/signed.log"; fail "the signed release build failed"; }
 verify_signature() {
     osslsigncode verify -CAfile "$work/certificate.pem" -in "$1" >"$work/verify.log" 2>&1 \
