@@ -2,6 +2,9 @@
 #include "platform/regionalsamples.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -11,34 +14,46 @@ namespace {
 // them, which is no grouping rather than an overflow.
 constexpr int largestGroupSize = 9;
 
-// "3;0" repeats groups of three, "3;2;0" is Indian, "3" groups only once; anything else groups
-// nothing.
+// One size of a grouping pattern: a number of digits, 0 included.
+std::optional<int> groupSize(std::u16string_view field)
+{
+    if (field.empty())
+        return std::nullopt;
+    int size = 0;
+    for (const char16_t c : field) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        size = size * 10 + (c - u'0');
+        if (size > largestGroupSize)
+            return std::nullopt;
+    }
+    return size;
+}
+
+// Sizes from the right between semicolons, a final 0 repeating the size before it: "3;0"
+// repeats groups of three, "3;2;0" is Indian, "3" groups only once and "3;2" twice. Anything
+// else groups nothing: "0", an empty size ("3;", "3;;0"), a 0 before the end ("3;0;2").
 void readGroupingPattern(std::u16string_view pattern, RegionalSettings& settings)
 {
-    settings.lastGroupRepeats = false;
-    std::size_t start = 0;
-    while (start <= pattern.size()) {
+    std::vector<int> sizes;
+    bool repeats = false;
+    for (std::size_t start = 0;;) {
         const std::size_t end = std::min(pattern.find(u';', start), pattern.size());
-        int size = 0;
-        for (std::size_t i = start; i < end; ++i) {
-            if (pattern[i] < u'0' || pattern[i] > u'9') {
-                settings.groupSizes.clear();
-                return;
-            }
-            size = size * 10 + (pattern[i] - u'0');
-            if (size > largestGroupSize) {
-                settings.groupSizes.clear();
-                return;
-            }
-        }
-        if (size == 0) {
-            // A trailing 0 repeats the size before it; a leading one means no grouping.
-            settings.lastGroupRepeats = !settings.groupSizes.empty() && end == pattern.size();
+        const std::optional<int> size = groupSize(pattern.substr(start, end - start));
+        const bool last = end == pattern.size();
+        if (!size || (*size == 0 && (!last || sizes.empty())))
             return;
+        if (*size == 0) {
+            repeats = true;
+            break;
         }
-        settings.groupSizes.push_back(size);
+        sizes.push_back(*size);
+        if (last)
+            break;
         start = end + 1;
     }
+    settings.groupSizes = std::move(sizes);
+    settings.lastGroupRepeats = repeats;
 }
 
 // Digits outside the Basic Multilingual Plane take two UTF-16 units each: sizes count code

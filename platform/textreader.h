@@ -20,6 +20,9 @@ public:
     bool atEnd() const { return m_pos >= m_text.size(); }
     bool at(char16_t c) const { return !atEnd() && m_text[m_pos] == c; }
     char16_t peek() const { return atEnd() ? u'\0' : m_text[m_pos]; }
+    bool atDigit() const { return peek() >= u'0' && peek() <= u'9'; }
+    // Whether blanks stand just before the reader's place in the text.
+    bool afterBlank() const { return m_pos > 0 && isBlank(m_text[m_pos - 1]); }
 
     void next()
     {
@@ -53,9 +56,22 @@ public:
     std::size_t takeDigits(std::string& out)
     {
         const std::size_t before = out.size();
-        while (!atEnd() && m_text[m_pos] >= u'0' && m_text[m_pos] <= u'9') {
+        while (atDigit()) {
             out.push_back(char(m_text[m_pos]));
             next();
+        }
+        return out.size() - before;
+    }
+
+    // The same, for digits written together: a blank ends them.
+    std::size_t takeAdjacentDigits(std::string& out)
+    {
+        const std::size_t before = out.size();
+        while (atDigit()) {
+            out.push_back(char(m_text[m_pos]));
+            next();
+            if (afterBlank())
+                break;
         }
         return out.size() - before;
     }

@@ -26,7 +26,7 @@ struct Decimal {
 
 // Separators that stand for one another in a pasted number, where the settings group with one
 // of them: the two apostrophes (Swiss German, which platforms write either way), and the spaces
-// (French; a plain space is a blank, which the reader passes over anyway).
+// (French).
 std::u16string_view separatorsLike(std::u16string_view separator)
 {
     static constexpr std::u16string_view apostrophes = u"'\u2019";
@@ -40,44 +40,75 @@ std::u16string_view separatorsLike(std::u16string_view separator)
     return {};
 }
 
-bool takeGroupSeparator(TextReader& reader, const RegionalSettings& settings)
+// Where the settings group with a space, a plain one separates groups as well: "1 234 567" is
+// typed with whichever space is at hand.
+bool groupsWithSpaces(const RegionalSettings& settings)
 {
-    if (reader.take(settings.groupSeparator))
-        return true;
-    const std::u16string_view others = separatorsLike(settings.groupSeparator);
-    return std::any_of(others.begin(), others.end(), [&](char16_t c) { return reader.take(c); });
+    return separatorsLike(settings.groupSeparator).find(u' ') != std::u16string_view::npos;
 }
 
-// The integer part as the settings write it: digits, or groups between group separators
-// exactly where the settings' group sizes put them, the leading group without a leading zero,
-// whether or not the settings would group a number that short. A grouping the settings would
-// not write leaves the reader after the first run of digits.
-bool takeRegionalInteger(TextReader& reader, const RegionalSettings& settings, std::string& digits)
+// A group separator counts only before a digit: anything else after it, such as a unit typeset
+// after a no-break space ("18,5 cm" in French), ends the number.
+bool takeGroupSeparator(TextReader& reader, const RegionalSettings& settings)
 {
-    const std::size_t start = digits.size();
-    const std::size_t leading = reader.takeDigits(digits);
-    if (leading == 0)
+    TextReader probe = reader;
+    const std::u16string_view others = separatorsLike(settings.groupSeparator);
+    if (!probe.take(settings.groupSeparator)
+        && std::none_of(others.begin(), others.end(), [&](char16_t c) { return probe.take(c); }))
         return false;
-    if (!settings.groupsDigits())
-        return true;
+    if (!probe.atDigit())
+        return false;
+    reader = probe;
+    return true;
+}
 
+// The integer part in groups between group separators, exactly where the settings' group sizes
+// put them, the leading group without a leading zero, whether or not the settings would group a
+// number that short. Where `blanksSeparate`, a blank between two digits is a separator too;
+// otherwise blanks are passed over. Takes nothing unless there is a separator and every group
+// is well formed.
+bool takeGroupedInteger(
+    TextReader& reader, const RegionalSettings& settings, bool blanksSeparate, std::string& digits)
+{
     TextReader grouped = reader;
+    std::string read;
+    const auto takeGroup = [&] {
+        return blanksSeparate ? grouped.takeAdjacentDigits(read) : grouped.takeDigits(read);
+    };
+    takeGroup();
     std::vector<std::size_t> separators; // how many digits stand before each one
-    bool wellFormed = digits[start] != '0';
-    while (takeGroupSeparator(grouped, settings)) {
-        separators.push_back(digits.size() - start);
-        wellFormed = grouped.takeDigits(digits) > 0 && wellFormed;
+    while (takeGroupSeparator(grouped, settings)
+        || (blanksSeparate && grouped.afterBlank() && grouped.atDigit())) {
+        separators.push_back(read.size());
+        takeGroup();
     }
-    const std::size_t total = digits.size() - start;
+    const std::size_t total = read.size();
+    bool wellFormed = !separators.empty() && read.front() != '0';
     std::size_t expected = 0;
     for (std::size_t left = 1; wellFormed && left < total; ++left)
         expected += settings.separatorBefore(total - left, total);
     for (const std::size_t left : separators)
         wellFormed = wellFormed && settings.separatorBefore(total - left, total);
-    if (!separators.empty() && wellFormed && expected == separators.size())
-        reader = grouped;
-    else
-        digits.resize(start + leading);
+    if (!wellFormed || expected != separators.size())
+        return false;
+    reader = grouped;
+    digits += read;
+    return true;
+}
+
+// The integer part as the settings write it: digits, or well-formed groups. A grouping the
+// settings would not write leaves the reader after the first run of digits.
+bool takeRegionalInteger(TextReader& reader, const RegionalSettings& settings, std::string& digits)
+{
+    if (!reader.atDigit())
+        return false;
+    if (settings.groupsDigits()) {
+        if (groupsWithSpaces(settings) && takeGroupedInteger(reader, settings, true, digits))
+            return true;
+        if (takeGroupedInteger(reader, settings, false, digits))
+            return true;
+    }
+    reader.takeDigits(digits);
     return true;
 }
 
@@ -95,7 +126,7 @@ bool continuesANumber(TextReader reader, const RegionalSettings& settings)
     reader.next();
     if (!reader.take(u'-'))
         reader.take(u'+');
-    return reader.peek() >= u'0' && reader.peek() <= u'9';
+    return reader.atDigit();
 }
 
 std::optional<double> readRegional(std::u16string_view text, const RegionalSettings& settings)

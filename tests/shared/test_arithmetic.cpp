@@ -35,7 +35,7 @@ TEST_CASE("Multiply and Divide give the IEEE result")
         { "divide underflows to zero", Operation::Divide, 1e-300, 1e300, 0.0 },
     };
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         CHECK_EXACTLY(apply(row.operation, row.a, row.b), row.expected);
     }
 }
@@ -56,7 +56,7 @@ TEST_CASE("Multiply and Divide fail where the result is no finite double")
         { "zero by zero", Operation::Divide, 0.0, 0.0, Kind::DivisionByZero },
     };
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         try {
             const double result = apply(row.operation, row.a, row.b);
             FAIL("gave " << result << " instead of failing");

@@ -53,6 +53,8 @@ TEST_CASE("Both requests give the two result texts")
         { "negative: cm it", Italian, cm, u"-18", u"13", u"240", u"-1.701", u"1.228" },
         { "negative dpi: px", UsEnglish, px, u"3888", u"2592", u"-240", u"-41", u"-27" },
         { "regional input: it", Italian, cm, u"18,5", u"1.300", u"240", u"1.748", u"122.835" },
+        { "regional input: fr unit after no-break space", French, cm, u"18,5\u00a0cm",
+            u"13\u00a0cm", u"240", u"1\u202f748", u"1\u202f228" },
         { "huge but finite: cm", C, cm, u"1e300", u"1", u"1", exactWhole(1e300 / 2.54), u"0" },
 
         // Exact halves that any other order of the operations would round the other way.
@@ -63,7 +65,7 @@ TEST_CASE("Both requests give the two result texts")
         { "order: px no 2.54/d factor", C, px, u"1725", u"3450", u"69", u"64", u"127" },
     };
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         platform::setCurrentRegionalSettings(row.settings);
         const core::ResultTexts result
             = run(row.direction, row.horizontal, row.vertical, row.resolution);
@@ -99,7 +101,7 @@ TEST_CASE("A request that cannot be computed gives no text")
     };
     platform::setCurrentRegionalSettings(samples::Italian);
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         try {
             const core::ResultTexts result
                 = run(row.direction, row.horizontal, row.vertical, row.resolution);

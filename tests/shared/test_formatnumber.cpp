@@ -81,7 +81,7 @@ TEST_CASE("FormatNumber writes whole numbers as the settings say")
             u"\u22121\u00a0701" },
     };
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         CHECK(FormatNumber(row.value, row.settings) == row.expected);
     }
 }

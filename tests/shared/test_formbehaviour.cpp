@@ -46,7 +46,7 @@ TEST_CASE("The focus chain follows the focus order, over what the front tab show
         { "every tab", std::nullopt, { control(1), control(3), strip(), control(0), control(4) } },
     };
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         CHECK(focusChain(window, row.tab) == row.chain);
     }
 }
@@ -68,7 +68,7 @@ TEST_CASE("Tab and Shift+Tab go round the chain")
         { "from a hidden tab", control(3), true, control(1) },
     };
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         CHECK(nextFocusStop(chain, row.from, row.backwards) == row.to);
     }
 }
@@ -102,7 +102,7 @@ TEST_CASE("Ctrl with Tab, PgDn or PgUp switches tabs round the ends")
         { "one tab", 0, 1, Tab, true, false, 0 },
     };
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         CHECK(tabAfterKey(row.front, row.count, row.key, row.control, row.shift) == row.next);
     }
 }

@@ -62,12 +62,16 @@ TEST_CASE("Settings from a platform's samples")
         { "pattern: 0;0 groups nothing", pattern(u"0;0"), u"1701", u"1234567890" },
         { "pattern: empty groups nothing", pattern(u""), u"1701", u"1234567890" },
         { "pattern: nonsense groups nothing", pattern(u"x"), u"1701", u"1234567890" },
+        { "pattern: a trailing semicolon groups nothing", pattern(u"3;"), u"1701", u"1234567890" },
+        { "pattern: an empty size groups nothing", pattern(u"3;;0"), u"1701", u"1234567890" },
+        { "pattern: a 0 before the end groups nothing", pattern(u"3;0;2"), u"1701", u"1234567890" },
+        { "pattern: 0 groups nothing", pattern(u"0"), u"1701", u"1234567890" },
         { "pattern: a size past 9 groups nothing", pattern(u"3;12;0"), u"1701", u"1234567890" },
         { "pattern: a long digit run groups nothing", pattern(u"3;99999999999999999999;0"), u"1701",
             u"1234567890" },
     };
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         const RegionalSettings settings = platform::regionalSettingsFrom(row.samples);
         CHECK(FormatNumber(1701.0, settings) == row.thousands);
         CHECK(FormatNumber(1234567890.0, settings) == row.billions);

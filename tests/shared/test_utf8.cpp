@@ -19,7 +19,7 @@ TEST_CASE("Texts cross between UTF-8 and UTF-16 unchanged")
         { "empty", u"", "" },
     };
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         CHECK(platform::utf8FromUtf16(row.utf16) == row.utf8);
         CHECK(platform::utf16FromUtf8(row.utf8) == row.utf16);
     }
@@ -55,7 +55,7 @@ TEST_CASE("Ill-formed UTF-8 is replaced, not decoded")
         { "largest code point", "\xf4\x8f\xbf\xbf", u"\U0010FFFF" },
     };
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         CHECK(platform::utf16FromUtf8(row.utf8) == row.utf16);
     }
 }

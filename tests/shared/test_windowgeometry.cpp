@@ -37,7 +37,7 @@ TEST_CASE("Twips become pixels as Windows' MulDiv makes them")
         { "past 32 bits on the way", 2'000'000'000, 192, 266'666'667 },
     };
     for (const auto& row : rows) {
-        INFO(row.tag);
+        INFO(std::string_view(row.tag));
         CHECK(pixelsAt(row.twips, row.dpi) == row.expected);
     }
 }
