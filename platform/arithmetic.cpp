@@ -3,9 +3,13 @@
 
 #include "platform/runtimeerror.h"
 
+#include <cfloat>
 #include <cmath>
 
 namespace platform {
+
+// The same bits on every processor: each operation on doubles rounds once, to a double.
+static_assert(FLT_EVAL_METHOD == 0, "doubles must be evaluated as doubles (SSE2 on 32-bit x86)");
 
 double Multiply(double a, double b)
 {

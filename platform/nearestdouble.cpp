@@ -4,12 +4,16 @@
 #include "platform/runtimeerror.h"
 
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
 namespace platform {
+
+// The same bits on every processor: each operation on doubles rounds once, to a double.
+static_assert(FLT_EVAL_METHOD == 0, "doubles must be evaluated as doubles (SSE2 on 32-bit x86)");
 
 namespace {
 

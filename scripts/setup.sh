@@ -38,6 +38,12 @@ web | dist-web)
         packages+=(nodejs npm)
     fi
     ;;
+cross-*)
+    # Debian's cross compiler for the architecture, and qemu-user to run what it builds
+    declare -A triples=([arm64]=aarch64-linux-gnu [armhf]=arm-linux-gnueabihf
+        [i386]=i686-linux-gnu [ppc64el]=powerpc64le-linux-gnu [s390x]=s390x-linux-gnu)
+    packages+=("g++-${triples[${preset#cross-}]}" qemu-user doctest-dev)
+    ;;
 *)
     packages+=(
         g++ qt6-base-dev doctest-dev

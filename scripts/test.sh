@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Builds everything with warnings as errors and runs every test: the suite as it is, the suite
 # again under AddressSanitizer and UBSan, a minute of fuzzing, the Windows build under Wine,
-# the browser build under Node and headless Chromium, and the release files built twice and
-# compared. Every suite runs even when an earlier one fails; before the summary line, which
-# counts them all, a line gives how long each build (with what it installed) and each suite took.
+# the browser build under Node and headless Chromium, the release files built twice and
+# compared, and the number code on five other Debian architectures under qemu-user. Every suite
+# runs even when an earlier one fails; before the summary line, which counts them all, a line
+# gives how long each build (with what it installed) and each suite took.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -50,7 +51,8 @@ run_suite() {
     fi
 }
 
-for suite in dev asan fuzz windows web dev:reproducible; do
+for suite in dev asan fuzz windows web dev:reproducible cross-arm64 cross-armhf cross-i386 \
+    cross-ppc64el cross-s390x; do
     run_suite "$suite"
 done
 times+=("all: $SECONDS s")

@@ -33,6 +33,11 @@ TEST_CASE("Multiply and Divide give the IEEE result")
         { "divide", Operation::Divide, 18.0, 2.54, 7.0866141732283463 },
         { "divide zero", Operation::Divide, 0.0, 240.0, 0.0 },
         { "divide underflows to zero", Operation::Divide, 1e-300, 1e300, 0.0 },
+        // Where rounding first to 64 bits, as the x87 unit does, lands on a tie between doubles.
+        { "rounded once: cm by 2.54", Operation::Divide, 117.125, 2.54, 0x1.70e5cb972e5cbp+5 },
+        { "rounded once: px by 2.54", Operation::Multiply, 10265.0, 2.54, 0x1.9764666666667p+14 },
+        { "rounded once: by the resolution", Operation::Divide, 1723.0 * 2.54, 2091.0,
+            0x1.0be6c009b74bfp+1 },
     };
     for (const auto& row : rows) {
         INFO(std::string_view(row.tag));

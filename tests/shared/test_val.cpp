@@ -158,6 +158,9 @@ TEST_CASE("Val reads what the text holds")
         { "rounding: tie broken past 900 digits", C,
             u"9007199254740993." + repeated(u"0", 900) + u"1", 9007199254740994.0 },
         { "rounding: 0.1", C, u"0.1", 0.1 },
+        // Digits over a power of ten, where rounding first to 64 bits lands on a tie.
+        { "rounding: once, whole digits", C, u"08898964.629342", 0x1.0f932942391d5p+23 },
+        { "rounding: once, few digits", C, u"18.45335839", 0x1.2740f4ba26acfp+4 },
         { "rounding: 2.54", Italian, u"2,54", 2.54 },
         { "rounding: largest double", C, u"1.7976931348623157e308", DBL_MAX },
         { "rounding: smallest normal", C, u"2.2250738585072014e-308", DBL_MIN },
