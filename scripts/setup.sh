@@ -38,6 +38,10 @@ web | dist-web)
         packages+=(nodejs npm)
     fi
     ;;
+dist-linux-arm64)
+    # Debian's multiarch Qt for arm64 beside the host's build tools, and the cross compiler
+    packages+=(g++-aarch64-linux-gnu qt6-base-dev qt6-base-dev:arm64 dpkg-dev file)
+    ;;
 cross-*)
     # Debian's cross compiler for the architecture, and qemu-user to run what it builds
     declare -A triples=([arm64]=aarch64-linux-gnu [armhf]=arm-linux-gnueabihf
@@ -73,6 +77,10 @@ done
 sudo=()
 if ((EUID != 0)); then
     sudo=(sudo)
+fi
+if [ "$preset" = dist-linux-arm64 ] && ! dpkg --print-foreign-architectures | grep -qx arm64; then
+    echo "Adding the arm64 architecture to dpkg, for its multiarch libraries"
+    "${sudo[@]}" dpkg --add-architecture arm64
 fi
 if ((${#missing[@]} > 0)); then
     echo "Installing: ${missing[*]}"

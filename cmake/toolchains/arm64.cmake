@@ -3,4 +3,5 @@
 set(CROSS_TRIPLE aarch64-linux-gnu)
 set(CROSS_PROCESSOR aarch64)
 set(CROSS_QEMU aarch64)
+set(CROSS_DEBIAN_ARCH arm64)
 include(${CMAKE_CURRENT_LIST_DIR}/debian-cross.cmake)
