@@ -44,7 +44,7 @@ cmp "${packages[@]}" || { echo "release-arm64: the two builds differ" >&2; exit 
 echo "release-arm64: both builds gave the same bytes: $(sha256sum <"${packages[0]}" | cut -d' ' -f1)"
 step "package checked, installed and started" in_root bash \
     /root/first/convertitore-pixel-cm/scripts/lib/check-arm64-package.sh "${packages[0]#"$root"}"
-grep -E '^(Depends|PASS)' "$log"
+grep -E '^(Depends|lintian|[EWIPN]: |GNU properties|PASS)' "$log"
 
 mkdir -p dist
 cp "${packages[0]}" dist/

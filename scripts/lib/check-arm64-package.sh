@@ -25,6 +25,10 @@ if grep -q '^E:' /tmp/lintian.txt; then
     fail "lintian reports errors"
 fi
 bash tests/packaging/hardening-test.sh Release "$deb"
+# Branch protection is compiled in; the program is marked as protected only where every object
+# linked into it is, Debian 12's start files included.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/convertitore-pixel-cm >/tmp/program
+echo "GNU properties: $(readelf -n /tmp/program | grep -o 'AArch64 feature: .*' || echo none)"
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 program=/usr/bin/convertitore-pixel-cm
