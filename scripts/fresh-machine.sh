@@ -14,18 +14,6 @@ source scripts/lib/debian-root.sh
 project=$(pwd)
 commit=$(git rev-parse --short HEAD)
 work_folder fresh-machine
-log=$work/step.log
-# step NAME COMMAND...: runs it with its output in the log, and prints how long it took.
-step() {
-    local name=$1 start=$SECONDS status=0
-    shift
-    "$@" >"$log" 2>&1 || status=$?
-    printf 'fresh-machine: %-40s %4d s  exit %d\n' "$name" $((SECONDS - start)) "$status"
-    if ((status != 0)); then
-        tail -n 60 "$log"
-        return "$status"
-    fi
-}
 
 started=$SECONDS
 echo "fresh-machine: commit $commit, Debian 12 from $mirror, in $root"

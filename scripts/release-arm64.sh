@@ -17,19 +17,6 @@ fi
 source scripts/lib/debian-root.sh
 epoch=$(git log -1 --format=%ct HEAD)
 work_folder release-arm64
-log=$work/step.log
-
-# step NAME COMMAND...: runs it with its output in the log, and prints how long it took.
-step() {
-    local name=$1 start=$SECONDS status=0
-    shift
-    "$@" >"$log" 2>&1 || status=$?
-    printf 'release-arm64: %-44s %4d s  exit %d\n' "$name" $((SECONDS - start)) "$status"
-    if ((status != 0)); then
-        tail -n 60 "$log"
-        exit "$status"
-    fi
-}
 
 echo "release-arm64: commit $(git rev-parse --short HEAD), Debian 12 from $mirror, in $root"
 step "debootstrap --variant=minbase bookworm" make_debian_root

@@ -24,11 +24,27 @@ mirror=${MIRROR:-$(site_of bookworm)}
 security=${SECURITY_MIRROR:-$(site_of bookworm-security)}
 [ -n "$mirror" ] || root_fail "this machine's apt has no Debian 12 source: give MIRROR=URL"
 
-# work_folder PREFIX: sets work, a new folder removed when the script ends, and root inside it.
+# work_folder PREFIX: sets work, a new folder removed when the script ends, root inside it, and
+# log, where step writes.
 work_folder() {
     work=$(mktemp -d "${TMPDIR:-/var/tmp}/$1.XXXXXX")
     trap 'rm -rf --one-file-system "$work"' EXIT
     root=$work/root
+    log=$work/step.log
+}
+
+# step NAME COMMAND...: runs it with its output in the log, prints how long it took (and the
+# log's end where it failed), and returns its status.
+step() {
+    local name=$1 start=$SECONDS status=0
+    shift
+    "$@" >"$log" 2>&1 || status=$?
+    printf '%s: %-44s %4d s  exit %d\n' "$(basename "$0" .sh)" "$name" $((SECONDS - start)) \
+        "$status"
+    if ((status != 0)); then
+        tail -n 60 "$log"
+    fi
+    return "$status"
 }
 
 # The root itself, made in $root.
