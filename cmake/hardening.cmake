@@ -13,6 +13,9 @@ if(WIN32)
     add_link_options(-fstack-protector-strong)
     return()
 endif()
+# A flag counts only where the compiler takes it without a word: clang accepts branch protection
+# on x86 with a warning that it does nothing, which warnings as errors then refuse.
+set(CMAKE_REQUIRED_FLAGS -Werror)
 foreach(flag -fstack-clash-protection -fcf-protection -mbranch-protection=standard)
     string(MAKE_C_IDENTIFIER "COMPILER_HAS${flag}" has_flag)
     check_cxx_compiler_flag(${flag} ${has_flag})
@@ -20,4 +23,5 @@ foreach(flag -fstack-clash-protection -fcf-protection -mbranch-protection=standa
         add_compile_options(${flag})
     endif()
 endforeach()
+unset(CMAKE_REQUIRED_FLAGS)
 add_link_options(-Wl,-z,relro,-z,now)
