@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/conversion.h"
 
-#include "platform/arithmetic.h"
-#include "platform/formatnumber.h"
-#include "platform/val.h"
+#include "platform/numbers/arithmetic.h"
+#include "platform/numbers/formatnumber.h"
+#include "platform/numbers/val.h"
 
 namespace core {
 

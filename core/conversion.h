@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/runtimeerror.h"
+#include "platform/numbers/runtimeerror.h"
 
 #include <string>
 #include <string_view>

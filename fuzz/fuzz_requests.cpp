@@ -6,8 +6,8 @@
 // with the high bit set, as raw UTF-16 code units (lone surrogates included). The texts are
 // separated by 0xFF bytes, or by U+FFFF units.
 #include "core/conversion.h"
-#include "platform/regionalsettings.h"
-#include "platform/val.h"
+#include "platform/numbers/regionalsettings.h"
+#include "platform/numbers/val.h"
 #include "samplesettings.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/startprogram.h"
+#include "platform/form/startprogram.h"
 #include "window/form1layout.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/formwindow.h"
 
-#include "platform/eventdispatch.h"
+#include "platform/form/eventdispatch.h"
 #include "platform/qt/controltext.h"
 #include "platform/qt/programicon.h"
 #include "platform/qt/qtext.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/qtregionalsettings.h"
 
-#include "platform/regionalsamples.h"
+#include "platform/numbers/regionalsamples.h"
 
 namespace platform {
 

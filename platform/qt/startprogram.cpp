@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/startprogram.h"
+#include "platform/form/startprogram.h"
 
 #include "platform/qt/formwindow.h"
 #include "platform/qt/qtext.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/tabcontrol.h"
 
-#include "platform/formbehaviour.h"
+#include "platform/form/formbehaviour.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/windowbuilder.h"
 
-#include "platform/formbehaviour.h"
+#include "platform/form/formbehaviour.h"
 #include "platform/qt/accessibleform.h"
 #include "platform/qt/commandbutton.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/tabcontrol.h"
 #include "platform/qt/textfit.h"
-#include "platform/windowdescription.h"
+#include "platform/form/windowdescription.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

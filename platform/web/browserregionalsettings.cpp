@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/web/browserregionalsettings.h"
 
-#include "platform/regionalsamples.h"
-#include "platform/utf8.h"
+#include "platform/numbers/regionalsamples.h"
+#include "platform/numbers/utf8.h"
 #include "platform/web/pagebridge.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/web/pagedescription.h"
 
-#include "platform/formbehaviour.h"
-#include "platform/utf8.h"
+#include "platform/form/formbehaviour.h"
+#include "platform/numbers/utf8.h"
 
 #include <cstdio>
 

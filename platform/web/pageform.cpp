@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/web/pageform.h"
 
-#include "platform/eventdispatch.h"
+#include "platform/form/eventdispatch.h"
 #include "platform/web/pagebridge.h"
 #include "platform/web/pagedescription.h"
-#include "platform/utf8.h"
+#include "platform/numbers/utf8.h"
 
 namespace platform {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/formcontrols.h"
-#include "platform/startprogram.h"
+#include "platform/form/formcontrols.h"
+#include "platform/form/startprogram.h"
 
 #include <string>
 

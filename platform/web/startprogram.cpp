@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/startprogram.h"
+#include "platform/form/startprogram.h"
 
 #include "platform/web/browserregionalsettings.h"
 #include "platform/web/pagebridge.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/win32/controlwindows.h"
 
-#include "platform/formbehaviour.h"
+#include "platform/form/formbehaviour.h"
 #include "platform/win32/widetext.h"
 
 #include <commctrl.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/win32/formwindow.h"
 
-#include "platform/eventdispatch.h"
+#include "platform/form/eventdispatch.h"
 #include "platform/win32/controlwindows.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/screenreadernames.h"

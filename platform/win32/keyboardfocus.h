@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/formbehaviour.h"
+#include "platform/form/formbehaviour.h"
 #include "platform/win32/formhandles.h"
 
 #include <functional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/win32/screenreadernames.h"
 
-#include "platform/formbehaviour.h"
+#include "platform/form/formbehaviour.h"
 #include "platform/win32/widetext.h"
 
 #include <initguid.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/win32/win32regionalsettings.h"
 
-#include "platform/regionalsamples.h"
+#include "platform/numbers/regionalsamples.h"
 #include "platform/win32/widetext.h"
 
 #include <windows.h>

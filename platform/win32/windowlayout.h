@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/win32/formhandles.h"
-#include "platform/windowdescription.h"
+#include "platform/form/windowdescription.h"
 
 #include <utility>
 #include <vector>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "platform/formatnumber.h"
+#include "platform/numbers/formatnumber.h"
 #include "platform/qt/qtregionalsettings.h"
-#include "platform/val.h"
+#include "platform/numbers/val.h"
 #include "shared/samplesettings.h"
 
 #include <QRandomGenerator>

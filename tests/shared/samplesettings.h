@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/regionalsettings.h"
+#include "platform/numbers/regionalsettings.h"
 
 // Regional settings as the programs write them for a few regions, as plain values.
 namespace samples {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "platform/arithmetic.h"
-#include "platform/failuremessage.h"
-#include "platform/runtimeerror.h"
+#include "platform/numbers/arithmetic.h"
+#include "platform/numbers/runtimeerror.h"
 #include "testsupport.h"
 
 #include <cfloat>
@@ -69,12 +68,4 @@ TEST_CASE("Multiply and Divide fail where the result is no finite double")
             CHECK(error.kind() == row.kind);
         }
     }
-}
-
-TEST_CASE("Each failure has its own message")
-{
-    CHECK(platform::failureMessage(platform::RuntimeError(Kind::DivisionByZero))
-        == u"Impossibile calcolare: la risoluzione non può essere zero.");
-    CHECK(platform::failureMessage(platform::RuntimeError(Kind::Overflow))
-        == u"Impossibile calcolare: il numero è troppo grande.");
 }

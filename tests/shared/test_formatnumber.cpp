@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/formatnumber.h"
+#include "platform/numbers/formatnumber.h"
 #include "samplesettings.h"
 #include "testsupport.h"
 

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "platform/formbehaviour.h"
+#include "platform/form/failuremessage.h"
+#include "platform/form/formbehaviour.h"
+#include "platform/numbers/runtimeerror.h"
 #include "testsupport.h"
 
 #include <array>
@@ -105,4 +107,12 @@ TEST_CASE("Ctrl with Tab, PgDn or PgUp switches tabs round the ends")
         INFO(std::string_view(row.tag));
         CHECK(tabAfterKey(row.front, row.count, row.key, row.control, row.shift) == row.next);
     }
+}
+
+TEST_CASE("Each failure has its own message")
+{
+    CHECK(failureMessage(RuntimeError(RuntimeError::Kind::DivisionByZero))
+        == u"Impossibile calcolare: la risoluzione non può essere zero.");
+    CHECK(failureMessage(RuntimeError(RuntimeError::Kind::Overflow))
+        == u"Impossibile calcolare: il numero è troppo grande.");
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "platform/formatnumber.h"
-#include "platform/regionalsamples.h"
-#include "platform/val.h"
+#include "platform/numbers/formatnumber.h"
+#include "platform/numbers/regionalsamples.h"
+#include "platform/numbers/val.h"
 #include "testsupport.h"
 
 using platform::FormatNumber;

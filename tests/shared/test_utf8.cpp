@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/utf8.h"
+#include "platform/numbers/utf8.h"
 #include "testsupport.h"
 
 // Every text the browser program shows or reads crosses between the page's UTF-8 and UTF-16.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "platform/formatnumber.h"
-#include "platform/runtimeerror.h"
-#include "platform/val.h"
+#include "platform/numbers/formatnumber.h"
+#include "platform/numbers/runtimeerror.h"
+#include "platform/numbers/val.h"
 #include "samplesettings.h"
 #include "testsupport.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/windowdescription.h"
+#include "platform/form/windowdescription.h"
 #include "testsupport.h"
 #include "window/form1layout.h"
 

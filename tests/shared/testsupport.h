@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/utf8.h"
+#include "platform/numbers/utf8.h"
 
 #include <doctest/doctest.h>
 

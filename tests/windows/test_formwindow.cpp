@@ -2,8 +2,8 @@
 // The Win32 window itself under Wine: its layout and fonts at the resolution the prefix gives
 // (EXPECTED_DPI), and after the window is told it moved to a screen of another; the regional
 // settings changed while it runs.
-#include "platform/formcontrols.h"
-#include "platform/startprogram.h"
+#include "platform/form/formcontrols.h"
+#include "platform/form/startprogram.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/formwindow.h"
 #include "testsupport.h"

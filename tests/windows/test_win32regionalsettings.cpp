@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Windows' regional settings as the program reads them. The ctest entries start it under Wine
 // with a user locale (LANG) and the texts that locale must give.
-#include "platform/formatnumber.h"
-#include "platform/val.h"
+#include "platform/numbers/formatnumber.h"
+#include "platform/numbers/val.h"
 #include "platform/win32/win32regionalsettings.h"
 #include "testsupport.h"
 

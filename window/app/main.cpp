@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/startprogram.h"
+#include "platform/form/startprogram.h"
 #include "programidentity.h"
 #include "window/form1.h"
 

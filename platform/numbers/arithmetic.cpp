@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "platform/arithmetic.h"
+#include "platform/numbers/arithmetic.h"
 
-#include "platform/runtimeerror.h"
+#include "platform/numbers/runtimeerror.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/formbehaviour.h"
+#include "platform/form/formbehaviour.h"
 
 #include <algorithm>
 

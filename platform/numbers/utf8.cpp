@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/utf8.h"
+#include "platform/numbers/utf8.h"
 
 namespace platform {
 

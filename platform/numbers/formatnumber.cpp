@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "platform/formatnumber.h"
+#include "platform/numbers/formatnumber.h"
 
-#include "platform/regionalsettings.h"
+#include "platform/numbers/regionalsettings.h"
 
 #include <array>
 #include <cassert>

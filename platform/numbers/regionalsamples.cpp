@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/regionalsamples.h"
+#include "platform/numbers/regionalsamples.h"
 
 #include <algorithm>
 #include <optional>

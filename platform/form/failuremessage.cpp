@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "platform/failuremessage.h"
+#include "platform/form/failuremessage.h"
 
-#include "platform/runtimeerror.h"
+#include "platform/numbers/runtimeerror.h"
 
 namespace platform {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "platform/eventdispatch.h"
+#include "platform/form/eventdispatch.h"
 
-#include "platform/failuremessage.h"
-#include "platform/runtimeerror.h"
+#include "platform/form/failuremessage.h"
+#include "platform/numbers/runtimeerror.h"
 
 #include <exception>
 

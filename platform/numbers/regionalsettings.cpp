@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/regionalsettings.h"
+#include "platform/numbers/regionalsettings.h"
 
 namespace platform {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/formcontrols.h"
+#include "platform/form/formcontrols.h"
 
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/windowdescription.h"
+#include "platform/form/windowdescription.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "platform/nearestdouble.h"
+#include "platform/numbers/nearestdouble.h"
 
-#include "platform/runtimeerror.h"
+#include "platform/numbers/runtimeerror.h"
 
 #include <array>
 #include <cfloat>

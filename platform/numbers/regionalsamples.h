@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/regionalsettings.h"
+#include "platform/numbers/regionalsettings.h"
 
 #include <string>
 #include <string_view>

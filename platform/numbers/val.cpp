@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "platform/val.h"
+#include "platform/numbers/val.h"
 
-#include "platform/nearestdouble.h"
-#include "platform/regionalsettings.h"
-#include "platform/textreader.h"
+#include "platform/numbers/nearestdouble.h"
+#include "platform/numbers/regionalsettings.h"
+#include "platform/numbers/textreader.h"
 
 #include <algorithm>
 #include <cstdint>
