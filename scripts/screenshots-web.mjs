@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Makes the README's screenshots of the browser program, in Italian, after the default request
+// Makes the screenshots in docs/ of the browser program, in Italian, after the default request
 // on the tab in front: at a desktop's width, and on a 360-pixel phone upright, light and dark,
 // and turned on its side.
 //     node scripts/screenshots-web.mjs     (after scripts/setup.sh web)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Makes the README's screenshots of the Windows program under Wine on a virtual X display,
+# Makes the screenshots in docs/ of the Windows program under Wine on a virtual X display,
 # under Italian regional settings: the window on each tab after its default request, at the
 # usual 96 DPI, and the Pix -> Cm tab at 192 DPI (a display scaled to 200 %). The prefix's
 # resolution is given back as it was.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Makes the README's screenshots on a virtual X display, under Italian regional settings: the
+# Makes the screenshots in docs/ on a virtual X display, under Italian regional settings: the
 # window on each tab after its default request, and the first tab at twice the scale.
 set -euo pipefail
 cd "$(dirname "$0")/.."
