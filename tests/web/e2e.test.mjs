@@ -254,6 +254,21 @@ test('The fields ask for a decimal keypad and keep what is typed, uncorrected', 
     await page.browserContext().close();
 });
 
+test('A field takes no more than the 32,767 characters of a Windows edit control', async () => {
+    const page = await openPage();
+    // Nearly full already, with zeros that do not change the number: typing all of it would
+    // take minutes. Of what is typed, the last 0 does not fit.
+    await page.$eval('#Text8', (field) => { field.value = '0'.repeat(32763); });
+    await page.focus('#Text8');
+    await page.keyboard.press('End');
+    await page.keyboard.type('38880');
+    const typed = await value(page, 'Text8');
+    assert.deepEqual([typed.length, typed.slice(-5)], [32767, '03888']);
+    await page.click('#Command2');
+    assert.equal(await value(page, 'Text6'), '41');
+    await page.browserContext().close();
+});
+
 test('Tab follows the window focus order; arrows switch tabs; switching keeps every text', async () => {
     const page = await openPage();
     await page.focus('#tab-1');

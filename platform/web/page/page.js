@@ -56,6 +56,7 @@
     }
 
     const place = globalThis.PageLayout.place;
+    const maxTypedLength = 32767;
 
     function createControl(control, index, captionedBy) {
         let element;
@@ -90,6 +91,9 @@
             element.spellcheck = false;
             element.setAttribute('autocapitalize', 'off');
             element.setAttribute('autocorrect', 'off');
+            // No person types more than the Windows edit control takes by default; a longer
+            // paste would keep the tab busy for seconds on every click.
+            element.maxLength = maxTypedLength;
         }
         element.id = control.name;
         element.className = control.kind;
