@@ -6,8 +6,8 @@
 # stripped, before the installer takes it in.
 if(DEFINED ENV{SIGN_CERTIFICATE} AND CPACK_GENERATOR STREQUAL "NSIS")
     file(GLOB_RECURSE programs ${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*.exe)
-    execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/sign.sh $ENV{SIGN_CERTIFICATE}
-        ${programs} COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/sign.sh ${programs}
+        COMMAND_ERROR_IS_FATAL ANY)
 endif()
 execute_process(COMMAND chmod -R u=rwX,go=rX ${CPACK_TEMPORARY_INSTALL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
 if(DEFINED ENV{SOURCE_DATE_EPOCH})

@@ -9,8 +9,9 @@
 # --reuse-builds packs again what the last release of this tree built, instead of building it
 # anew: for signing a release just made and checked, as the reproducibility test does.
 # --sign signs the Windows program, in the ZIP, the installer and the MSI, and the installer, its
-# uninstaller and the MSI themselves with Authenticode (scripts/lib/sign.sh: the password from SIGN_PASSWORD, a time stamp from
-# SIGN_TIMESTAMP_URL where set). Signed files are not reproducible, as a signature records its
+# uninstaller and the MSI themselves with Authenticode (scripts/lib/sign.sh: the password asked on
+# the terminal, or from the file SIGN_PASSWORD_FILE names, a time stamp from SIGN_TIMESTAMP_URL
+# where set). Signed files are not reproducible, as a signature records its
 # time; without --sign nothing changes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,10 +36,13 @@ while (($# > 0)); do
     shift
 done
 sign() {
-    [ -z "$certificate" ] || scripts/lib/sign.sh "$certificate" "$@"
+    [ -z "$certificate" ] || scripts/lib/sign.sh "$@"
 }
-# CPack signs the program it stages for the installer by this (cmake/normalize-staging.cmake).
+# CPack signs the program it stages for the installer, and NSIS the uninstaller, by this
+# (cmake/normalize-staging.cmake, cmake/NSIS.template.in).
 if [ -n "$certificate" ]; then
+    source scripts/lib/sign-password.sh
+    ask_sign_password "$certificate"
     export SIGN_CERTIFICATE=$certificate
 else
     unset SIGN_CERTIFICATE

@@ -57,14 +57,20 @@ bash "$(dirname "$0")/../packaging/hardening-test.sh" Release "$first/dist/"*.de
 # The release signed with a throw-away certificate, packed again from the first build: the
 # installer, the MSI, and the program in the ZIP, the installer and the MSI carry SHA-256
 # Authenticode signatures that verify against it, and every other file is the unsigned release's.
+# The password comes from a file, as on a build server, and the certificate's folder has shell
+# characters in its name, which no step runs.
+signer="$work/keys \$(touch $work/injected)"
+mkdir -p "$signer"
 openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/certificate.pem" \
     -days 2 -subj "/CN=Convertitore test signer" 2>/dev/null
 openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/certificate.pem" \
-    -out "$work/certificate.p12" -passout pass:throw-away
+    -out "$signer/certificate.p12" -passout pass:throw-away
+echo throw-away >"$work/password"
 cp "$first/dist/SHA256SUMS" "$work/unsigned.sums"
-(cd "$first" \
-    && SIGN_PASSWORD=throw-away scripts/release.sh --reuse-builds --sign "$work/certificate.p12") \
+(cd "$first" && unset SIGN_PASSWORD \
+    && SIGN_PASSWORD_FILE=$work/password scripts/release.sh --reuse-builds --sign "$signer/certificate.p12") \
     >"$work/signed.log" 2>&1 || { tail -n 40 "$work/signed.log"; fail "the signed release build failed"; }
+[ ! -e "$work/injected" ] || fail "the certificate's path ran as a command while signing"
 verify_signature() {
     osslsigncode verify -CAfile "$work/certificate.pem" -in "$1" >"$work/verify.log" 2>&1 \
         && grep -q "digest algorithm.*SHA256" "$work/verify.log" \
