@@ -18,9 +18,13 @@ if [ "${1:-}" = web ]; then
         screenshot=$(pwd)/build/web/screenshot.png
         profile=$(mktemp -d)
         # Virtual time lets the page load its module and compute before the picture is taken.
-        chromium --headless --no-sandbox --disable-gpu --disable-background-networking \
+        # The browser writes its settings and caches into its home even with a profile of its
+        # own: it gets a home of its own too, not the user's.
+        env HOME="$profile" XDG_CONFIG_HOME="$profile/config" XDG_CACHE_HOME="$profile/cache" \
+            XDG_DATA_HOME="$profile/data" MESA_SHADER_CACHE_DISABLE=true \
+            chromium --headless --no-sandbox --disable-gpu --disable-background-networking \
             --disable-component-update --disable-sync --no-first-run --hide-scrollbars \
-            --user-data-dir="$profile" --window-size=800,600 --virtual-time-budget=5000 \
+            --user-data-dir="$profile/profile" --window-size=800,600 --virtual-time-budget=5000 \
             --screenshot="$screenshot" "http://127.0.0.1:${PORT:-8080}/" >/dev/null 2>&1 || true
         rm -rf "$profile"
         echo "No display: a screenshot of the page is in $screenshot"

@@ -13,18 +13,20 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 export WINEPREFIX=${WINE_RUN_PREFIX:-$here/build/windows/wine-prefix}
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
+# The user's own overrides are kept, and ours come after them: Wine takes the last one given for
+# a library, so none of the user's can start the menu builder.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}mscoree,mshtml=;winemenubuilder.exe=d"
 wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver64 || command -v wineserver || echo /usr/lib/wine/wineserver64)
 
-# The marker is written before wineboot: a prefix that holds it is ours, finished or not. The
-# stamp is written last: a prefix without it was cut short (a killed Wine server, a failed
-# wineboot) and is made again.
+# The marker is written as soon as the folder is made: a prefix that holds it is ours, finished
+# or not. Any other folder, an empty one too, is the user's: what they put there later would go
+# with a prefix made again. The stamp is written last: a prefix without it was cut short (a
+# killed Wine server, a failed wineboot) and is made again.
 marker=$WINEPREFIX/.made-by-wine-run
 stamp=$WINEPREFIX/.prefix-complete
 foreign() {
-    [ -e "$WINEPREFIX" ] && [ ! -f "$marker" ] && [ ! -f "$stamp" ] \
-        && { [ ! -d "$WINEPREFIX" ] || [ -n "$(ls -A "$WINEPREFIX")" ]; }
+    [ -e "$WINEPREFIX" ] && [ ! -f "$marker" ] && [ ! -f "$stamp" ]
 }
 if foreign; then
     echo "wine-run: $WINEPREFIX was not made by this script; it is left as it is" >&2
@@ -47,7 +49,7 @@ if [ ! -f "$stamp" ]; then
                 "$wineserver" -k 2>/dev/null || true
                 rm -rf "$WINEPREFIX"
             fi
-            mkdir -p "$WINEPREFIX"
+            mkdir "$WINEPREFIX"
             touch "$marker"
             "$wine" wineboot -i >/dev/null 2>&1
             "$wineserver" -w

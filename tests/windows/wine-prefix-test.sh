@@ -23,6 +23,7 @@ mkdir "$work/bin"
 cat >"$work/bin/wine64" <<'STUB'
 #!/bin/sh
 echo "wine $WINEPREFIX $*" >>"$LOG"
+echo "overrides $WINEDLLOVERRIDES" >>"$LOG"
 value=$WINEPREFIX/logpixels
 case "$1 $2" in
 "wineboot -i") touch "$WINEPREFIX/system.reg" ;;
@@ -70,6 +71,21 @@ for command in program.exe "wineserver -k"; do
     untouched "WINE_RUN_PREFIX naming it ($command)"
 done
 
+# An empty folder named as the helper's own is the user's too: it is refused, and stays empty.
+empty=$work/empty
+mkdir "$empty"
+if WINE_RUN_PREFIX=$empty "$wine_run" program.exe 2>"$work/refusal"; then
+    fail "adopted an empty folder it did not make"
+fi
+[ -z "$(ls -A "$empty")" ] || fail "the user's empty folder gained $(ls -A "$empty")"
+
+# The user's own library overrides come first, the helper's last, which Wine takes: the menu
+# builder stays off whatever the user set.
+: >"$LOG"
+WINEDLLOVERRIDES='winemenubuilder.exe=b;msxml3=n' WINE_RUN_PREFIX=$own "$wine_run" program.exe
+grep -qx "overrides winemenubuilder.exe=b;msxml3=n;mscoree,mshtml=;winemenubuilder.exe=d" "$LOG" \
+    || fail "the user's overrides were not followed by the helper's: $(grep overrides "$LOG")"
+
 # A prefix of its own that was cut short is made again.
 rm "$own/.prefix-complete"
 touch "$own/half-made"
@@ -85,4 +101,4 @@ for before in 120 none; do
     after=$(cat "$own/logpixels" 2>/dev/null || echo none)
     [ "$after" = "$before" ] || fail "the prefix had $before DPI before and $after after"
 done
-echo "PASS: the user's prefix kept its file and got no lock; an unfinished own prefix was made again; the resolution was given back"
+echo "PASS: the user's prefix kept its file and got no lock, an empty folder was not adopted, the user's overrides came before the helper's; an unfinished own prefix was made again; the resolution was given back"
