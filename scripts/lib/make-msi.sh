@@ -4,7 +4,7 @@
 # leaves them) with Debian's wixl:
 #     scripts/lib/make-msi.sh STAGED_FOLDER VERSION OUT.msi
 # The same files give the same package: the product code comes from the version alone (one per
-# version), the package code from the version and the files, and where SOURCE_DATE_EPOCH is
+# version, of which the fourth field is 0), the package code from the version and the files, and where SOURCE_DATE_EPOCH is
 # set the package's times are that one (wixl would write a random package code and the time
 # it runs).
 set -euo pipefail
@@ -12,6 +12,15 @@ stage=$(realpath "$1")
 version=$2
 out=$(realpath -m "$3")
 here=$(cd "$(dirname "$0")/../.." && pwd)
+
+# Windows Installer compares only the first three fields of a version: a package that differed
+# from another only in the fourth would install beside it instead of replacing it. Such a
+# version is refused; a release changes the third field.
+IFS=. read -r major minor build revision <<<"$version"
+if [ -n "${revision:-}" ] && [ "$revision" != 0 ]; then
+    echo "make-msi: $version differs from $major.$minor.$build.0 only in the fourth field, which Windows Installer does not compare; release it as $major.$minor.$((build + 1)).0" >&2
+    exit 1
+fi
 
 # A GUID made from a SHA-256 digest of the given text, marked as a name-based one (RFC 9562).
 guid_of() {
