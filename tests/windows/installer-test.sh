@@ -4,7 +4,9 @@
 # silently for the current user (by /CURRENTUSER, and by default) and for every user
 # (/ALLUSERS): each time it finds the program, its Start menu entry and its uninstall entry
 # where that choice puts them, starts the installed program, uninstalls it by the entry's own
-# command and finds the prefix as it was. The user's own desktop folders stay untouched.
+# command and finds the prefix as it was; then once for each through its pages, where only an
+# install for the user offers to start the program from its last page. The user's own desktop
+# folders stay untouched.
 set -euo pipefail
 build=$1
 source "$(dirname "$0")/install-lib.sh"
@@ -64,6 +66,43 @@ install_for() {
 install_for user /S /CURRENTUSER
 START_PROGRAM=0 install_for user /S
 install_for machine /S /ALLUSERS
+
+# Through the installer's pages, each taken with Return as it shows (the licence accepted, the
+# folder kept, "Fine" on the last page, where "Esegui" is ticked where it is offered): prints
+# whether the program was started from the last page, and uninstalls. An install for every user
+# runs elevated, and so would a program started from its last page: there none is offered.
+# (Wine runs every program with the same rights: what it shows is whether the program starts.)
+started_from_last_page() {
+    local installer_pid hive=user.reg page command
+    [ "$1" = /ALLUSERS ] && hive=system.reg
+    wine "$installer" "$1" &
+    installer_pid=$!
+    while kill -0 "$installer_pid" 2>/dev/null; do
+        page=$(xdotool search --onlyvisible --name '^Installazione di ' 2>/dev/null | head -n 1 || true)
+        [ -z "$page" ] || xdotool key --window "$page" Return 2>/dev/null || true
+        sleep 0.5
+    done
+    wait "$installer_pid" || fail "$1 through the pages ended with status $?"
+    # The last page starts the program before the installer ends.
+    if pgrep -f 'convertitore-pixel-cm\.exe' >/dev/null; then
+        echo started
+        window=$(wait_for_window) || fail "$1: the program started from the last page showed no window"
+        xdotool key --window "$window" alt+F4
+    else
+        echo "not started"
+    fi
+    wine wineserver -w
+    command=$(uninstall_entry "$hive" "$key" | entry_value QuietUninstallString)
+    [[ $command =~ ^\"([^\"]+)\"\ (.*)$ ]] || fail "$1 through the pages: no silent uninstall command"
+    # shellcheck disable=SC2086
+    wine "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]}
+    prefix_unchanged "$before" "uninstalling after $1 through the pages"
+}
+[ "$(started_from_last_page /CURRENTUSER)" = started ] \
+    || fail "the last page of an install for the user started no program"
+[ "$(started_from_last_page /ALLUSERS)" = "not started" ] \
+    || fail "the last page of an install for every user started the program, as administrator"
+echo "through the pages: the last page started the program after an install for the user, and offered no start after one for every user"
 
 [ "$(desktop_state)" = "$desktop_before" ] \
     || fail "the user's desktop changed: $(diff <(echo "$desktop_before") <(desktop_state) || true)"
