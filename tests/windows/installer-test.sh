@@ -67,6 +67,16 @@ install_for user /S /CURRENTUSER
 START_PROGRAM=0 install_for user /S
 install_for machine /S /ALLUSERS
 
+# The program's processes in this test's prefix: other tests may run it beside this one, in
+# prefixes of their own.
+programs_in_prefix() {
+    local pid
+    for pid in $(pgrep -f 'convertitore-pixel-cm\.exe' || true); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINE_RUN_PREFIX" && echo "$pid"
+    done
+    return 0
+}
+
 # Through the installer's pages, each taken with Return as it shows (the licence accepted, the
 # folder kept, "Fine" on the last page, where "Esegui" is ticked where it is offered): prints
 # whether the program was started from the last page, and uninstalls. An install for every user
@@ -84,7 +94,7 @@ started_from_last_page() {
     done
     wait "$installer_pid" || fail "$1 through the pages ended with status $?"
     # The last page starts the program before the installer ends.
-    if pgrep -f 'convertitore-pixel-cm\.exe' >/dev/null; then
+    if [ -n "$(programs_in_prefix)" ]; then
         echo started
         window=$(wait_for_window) || fail "$1: the program started from the last page showed no window"
         xdotool key --window "$window" alt+F4
