@@ -16,8 +16,10 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
 # A 64-bit installer for a 64-bit program (Windows on x86-64 runs either; Wine64 only this).
-# The installer is our own script, cmake/NSIS.template.in, which CPack fills in.
+# The installer is our own script, cmake/NSIS.template.in, which CPack fills in, and the parts
+# it includes from cmake/nsis.
 list(APPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
+set(CPACK_NSIS_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/nsis)
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_DISPLAY_NAME "Convertitore pixel cm per stampe")
 set(CPACK_NSIS_PACKAGE_NAME "Convertitore pixel cm per stampe")
