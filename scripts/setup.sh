@@ -62,7 +62,7 @@ cross-*)
         # desktop integration and packaging checks
         desktop-file-utils appstream lintian dpkg-dev file binutils-mingw-w64-x86-64 devscripts
         # sanitizers, fuzzing, memcheck and benchmarks
-        clang libclang-rt-14-dev valgrind libbenchmark-dev libxcb1-dev libxcb-damage0-dev
+        clang libclang-rt-dev valgrind libbenchmark-dev libxcb1-dev libxcb-damage0-dev
     )
     ;;
 esac

@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: MIT
-# A minimal Debian 12 root of the caller's own, for work that must not touch this machine's
-# packages: sourced by scripts that run as root. work_folder makes a folder below TMPDIR (or
+# A minimal Debian root of the caller's own, for work that must not touch this machine's
+# packages: sourced by scripts that run as root. The release is the caller's release variable
+# (a codename: bookworm, the default, or trixie). work_folder makes a folder below TMPDIR (or
 # /var/tmp) that goes when the script ends, make_debian_root the root in it, and in_root runs a
 # command there.
-# The Debian mirror is the one this machine's apt takes Debian 12 from, or MIRROR (and
+# The Debian mirror is the one this machine's apt takes Debian from, or MIRROR (and
 # SECURITY_MIRROR) where it has none.
 
 root_fail() {
@@ -20,9 +21,19 @@ if ! command -v debootstrap >/dev/null; then
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap
 fi
-mirror=${MIRROR:-$(site_of bookworm)}
-security=${SECURITY_MIRROR:-$(site_of bookworm-security)}
-[ -n "$mirror" ] || root_fail "this machine's apt has no Debian 12 source: give MIRROR=URL"
+release=${release:-bookworm}
+case "$release" in
+bookworm | trixie) ;;
+*) root_fail "unknown Debian release '$release': bookworm or trixie" ;;
+esac
+# A machine of one release reaches the other from the same archive.
+mirror=${MIRROR:-$(site_of "$release")}
+mirror=${mirror:-$(site_of bookworm)}
+mirror=${mirror:-$(site_of trixie)}
+security=${SECURITY_MIRROR:-$(site_of "$release-security")}
+security=${security:-$(site_of bookworm-security)}
+security=${security:-$(site_of trixie-security)}
+[ -n "$mirror" ] || root_fail "this machine's apt has no Debian source: give MIRROR=URL"
 
 # work_folder PREFIX: sets work, a new folder removed when the script ends, root inside it, and
 # log, where step writes.
@@ -49,12 +60,15 @@ step() {
 
 # The root itself, made in $root.
 make_debian_root() {
-    debootstrap --variant=minbase bookworm "$root" "$mirror"
-    # As a Debian 12 installation has them: the release with its updates and security fixes.
+    debootstrap --variant=minbase "$release" "$root" "$mirror"
+    # As an installation of the release has them: the release with its updates and security
+    # fixes.
     {
-        printf 'Types: deb\nURIs: %s\nSuites: bookworm bookworm-updates\nComponents: main\n' "$mirror"
+        printf 'Types: deb\nURIs: %s\nSuites: %s %s-updates\nComponents: main\n' "$mirror" \
+            "$release" "$release"
         if [ -n "$security" ]; then
-            printf '\nTypes: deb\nURIs: %s\nSuites: bookworm-security\nComponents: main\n' "$security"
+            printf '\nTypes: deb\nURIs: %s\nSuites: %s-security\nComponents: main\n' \
+                "$security" "$release"
         fi
     } >"$root/etc/apt/sources.list.d/debian.sources"
     rm -f "$root/etc/apt/sources.list"
