@@ -4,6 +4,11 @@
 #include <emscripten/emscripten.h>
 
 // clang-format off
+// Emscripten from 3.1.35 on links its runtime's helpers only where the code that calls them says
+// so; earlier ones, Debian 12's among them, link them always and have no such declaration.
+#ifdef EM_JS_DEPS
+EM_JS_DEPS(pagebridge, "$UTF8ToString,$lengthBytesUTF8,$stringToUTF8");
+#endif
 EM_JS(int, pageTextLength, (const char* what, int index), {
     return lengthBytesUTF8(ConvertitorePage.read(UTF8ToString(what), index));
 });
