@@ -8,6 +8,9 @@
 # A Debug build has no checked functions: they need the optimiser. Control-flow protection is
 # compiled in but not required here: Debian 12's own start files (Scrt1.o, crti.o) carry no CET
 # note, so the linker cannot mark any program of it as protected.
+# Debian 13's hardening-check also looks for arm64's branch-protection note (BTI and PAC), in
+# every program: an amd64 one has control-flow protection in its place, checked above, so there
+# the check is left out.
 set -euo pipefail
 build_type=$1
 shift
@@ -27,10 +30,14 @@ fi
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 check_program() {
-    local runpath
+    local runpath skip_here=("${skip[@]}")
     runpath=$(readelf -d "$1" | grep -E '\((RUNPATH|RPATH)\)' || true)
     [ -z "$runpath" ] || fail "$1 carries $runpath"
-    hardening-check "${skip[@]}" "$1" || fail "$1 is not hardened"
+    if [[ $(hardening-check --help 2>&1 || true) == *--nobranchprotection* ]] \
+        && [[ ! $(readelf -h "$1") =~ Machine:[[:space:]]+AArch64 ]]; then
+        skip_here+=(--nobranchprotection)
+    fi
+    hardening-check "${skip_here[@]}" "$1" || fail "$1 is not hardened"
 }
 for file in "$@"; do
     if [[ $file == *.deb ]]; then
