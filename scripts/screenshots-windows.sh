@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh windows convertitore-pixel-cm control-places
 source scripts/lib/xvfb-lib.sh
-start_virtual_display
+# A screen that holds the window at 200 % too: a smaller one would clip it.
+start_virtual_display 2560x1600
 mkdir -p docs
 export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
 source scripts/lib/wine-dpi.sh
@@ -36,7 +37,7 @@ shoot() {
         click_control Command1 # its CALCOLA
         screenshot_window "$window" "docs/$2.png"
     fi
-    xdotool key --window "$window" alt+F4
+    press_closing_keys "$window" alt+F4
     wait "$program_pid" || true
 }
 shoot 96 windows-pix-to-cm windows-cm-to-pix

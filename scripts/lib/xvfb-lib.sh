@@ -12,15 +12,16 @@ on_exit() {
     trap "$action${previous:+; $previous}" EXIT
 }
 
-# Starts Xvfb on a free display, exports DISPLAY, and stops it when the calling shell exits.
-# -noreset keeps the server as it is when its last client leaves.
+# Starts Xvfb on a free display with a screen of WIDTHxHEIGHT pixels (1280x800 unless given),
+# exports DISPLAY, and stops it when the calling shell exits. -noreset keeps the server as it is
+# when its last client leaves.
 start_virtual_display() {
     # The FIFO lives in a private folder of its own: no other user can put a file at its name
     # between choosing the name and making it.
     local folder number
     folder=$(mktemp -d)
     mkfifo "$folder/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$folder/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x800}x24" -nolisten tcp -noreset 3>"$folder/display" >/dev/null 2>&1 &
     XVFB_PID=$!
     read -r -t 20 number <"$folder/display" || { echo "Xvfb did not start" >&2; rm -rf "$folder"; return 1; }
     rm -rf "$folder"
@@ -71,6 +72,15 @@ wait_until_only_window() {
     done
     echo "windows captioned '$caption' besides $window still there after 60 s" >&2
     return 1
+}
+
+# Presses keys that close the window they are sent to (alt+F4, or Return in a message box).
+# Wine 10 destroys the window on the press, so that the release finds no window and xdotool
+# reports an X error: whether the window closed is for the caller to check.
+press_closing_keys() {
+    local target=$1
+    shift
+    xdotool key --window "$target" "$@" 2>/dev/null || true
 }
 
 # Clicks at coordinates of $window (times $scale, where a script sets one) and lets the

@@ -71,7 +71,7 @@ while [ -z "$box" ] && ((SECONDS < deadline)); do
 done
 [ -n "$box" ] || fail "no message box after a zero resolution"
 [ "$(windows_named | wc -l)" -eq 2 ] || fail "more than one message box"
-xdotool key --window "$box" Return
+press_closing_keys "$box" Return
 wait_until_only_window || fail "the message box did not close"
 # Once the box is gone, the window it disabled is enabled and active again, and the focus is
 # back on CALCOLA, where it was: Tab goes on to the DPI box after it, and the text it selects
@@ -90,7 +90,7 @@ click_control Combo2
 xdotool key --window "$window" shift+Tab Return
 wait_for_control Text6 1.881 || fail "Enter on the focused CALCOLA did not press it"
 
-xdotool key --window "$window" alt+F4
+press_closing_keys "$window" alt+F4
 timeout 20 tail --pid="$program_pid" -f /dev/null || fail "the program did not end when its window closed"
 status=0
 wait "$program_pid" || status=$?

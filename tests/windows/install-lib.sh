@@ -75,7 +75,7 @@ program_computes() {
     width=$(read_control Text6)
     height=$(read_control Text5)
     [ "$width × $height" = "41 × 27" ] || fail "the installed program computes $width × $height, not 41 × 27"
-    xdotool key --window "$window" alt+F4
+    press_closing_keys "$window" alt+F4
     timeout 20 tail --pid="$program_pid" -f /dev/null || fail "the installed program did not end"
     wait "$program_pid" || fail "the installed program ended with status $?"
 }

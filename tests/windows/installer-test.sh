@@ -89,7 +89,7 @@ started_from_last_page() {
     installer_pid=$!
     while kill -0 "$installer_pid" 2>/dev/null; do
         page=$(xdotool search --onlyvisible --name '^Installazione di ' 2>/dev/null | head -n 1 || true)
-        [ -z "$page" ] || xdotool key --window "$page" Return 2>/dev/null || true
+        [ -z "$page" ] || press_closing_keys "$page" Return
         sleep 0.5
     done
     wait "$installer_pid" || fail "$1 through the pages ended with status $?"
@@ -97,7 +97,7 @@ started_from_last_page() {
     if [ -n "$(programs_in_prefix)" ]; then
         echo started
         window=$(wait_for_window) || fail "$1: the program started from the last page showed no window"
-        xdotool key --window "$window" alt+F4
+        press_closing_keys "$window" alt+F4
     else
         echo "not started"
     fi
