@@ -80,7 +80,9 @@ verify_signature "$(ls "$first/dist/"*-win64.exe)" "the installer"
 verify_signature "$(ls "$first/dist/"*-win64.msi)" "the MSI"
 unzip -q "$(ls "$first/dist/"*-win64.zip)" -d "$work/signed-zip"
 verify_signature "$(ls "$work/signed-zip/"*/bin/convertitore-pixel-cm.exe)" "the program in the ZIP"
-7zz x -bd -o"$work/signed-installer" "$(ls "$first/dist/"*-win64.exe)" bin/convertitore-pixel-cm.exe >/dev/null
+# Debian 12's 7zip names its program 7zz, Debian 13's 7z.
+sevenzip=$(command -v 7zz || command -v 7z) || fail "no 7-Zip: install the package 7zip"
+"$sevenzip" x -bd -o"$work/signed-installer" "$(ls "$first/dist/"*-win64.exe)" bin/convertitore-pixel-cm.exe >/dev/null
 verify_signature "$work/signed-installer/bin/convertitore-pixel-cm.exe" "the program in the installer"
 (cd "$work" && msiextract -C signed-msi "$(ls "$first/dist/"*-win64.msi)" >/dev/null)
 verify_signature "$(find "$work/signed-msi" -name convertitore-pixel-cm.exe)" "the program in the MSI"
