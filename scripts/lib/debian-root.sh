@@ -27,12 +27,11 @@ bookworm | trixie) ;;
 *) root_fail "unknown Debian release '$release': bookworm or trixie" ;;
 esac
 # A machine of one release reaches the other from the same archive.
-mirror=${MIRROR:-$(site_of "$release")}
-mirror=${mirror:-$(site_of bookworm)}
-mirror=${mirror:-$(site_of trixie)}
-security=${SECURITY_MIRROR:-$(site_of "$release-security")}
-security=${security:-$(site_of bookworm-security)}
-security=${security:-$(site_of trixie-security)}
+mirror=${MIRROR:-} security=${SECURITY_MIRROR:-}
+for suite in "$release" bookworm trixie; do
+    mirror=${mirror:-$(site_of "$suite")}
+    security=${security:-$(site_of "$suite-security")}
+done
 [ -n "$mirror" ] || root_fail "this machine's apt has no Debian source: give MIRROR=URL"
 
 # work_folder PREFIX: sets work, a new folder removed when the script ends, root inside it, and

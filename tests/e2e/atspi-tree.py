@@ -56,7 +56,8 @@ buttons = sorted(node.name for node in nodes
 if buttons != ["CALCOLA", "CALCOLA"]:
     fail(f"the buttons are named {buttons}")
 
-fields = sorted(node.name for node in nodes if role(node) in (pyatspi.ROLE_TEXT, pyatspi.ROLE_COMBO_BOX))
+fields = sorted(node.name for node in nodes
+                if role(node) in (pyatspi.ROLE_TEXT, pyatspi.ROLE_COMBO_BOX))
 expected_fields = sorted(["Dim Oriz.", "Dim Vert", "DPI", "DPI", "DPI", "DPI",
                           "Pixel orizzontali necessari", "Pixel verticali necessari",
                           "Pix Oriz.", "Pix Vert", "Cm Orizzontali", "Cm Verticali"])

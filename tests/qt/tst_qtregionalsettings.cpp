@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/numbers/formatnumber.h"
-#include "platform/qt/qtregionalsettings.h"
 #include "platform/numbers/val.h"
+#include "platform/qt/qtregionalsettings.h"
 #include "shared/samplesettings.h"
 
 #include <QRandomGenerator>
@@ -85,8 +85,8 @@ void TestQtRegionalSettings::readFromLocaleData()
 void TestQtRegionalSettings::groupsWithQtsSeparators_data()
 {
     QTest::addColumn<QByteArray>("locale");
-    for (const char* name : { "it_IT", "en_US", "de_CH", "en_IN", "es_ES", "fr_FR", "pl_PL", "sv_SE", "pt_BR",
-             "ja_JP", "fa_IR", "ar_EG", "ccp_BD", "ccp_IN" })
+    for (const char* name : { "it_IT", "en_US", "de_CH", "en_IN", "es_ES", "fr_FR", "pl_PL",
+             "sv_SE", "pt_BR", "ja_JP", "fa_IR", "ar_EG", "ccp_BD", "ccp_IN" })
         QTest::newRow(name) << QByteArray(name);
 }
 
