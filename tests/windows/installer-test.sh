@@ -89,7 +89,7 @@ started_from_last_page() {
     installer_pid=$!
     while kill -0 "$installer_pid" 2>/dev/null; do
         page=$(xdotool search --onlyvisible --name '^Installazione di ' 2>/dev/null | head -n 1 || true)
-        [ -z "$page" ] || press_closing_keys "$page" Return
+        [ -z "$page" ] || xdotool key --window "$page" Return 2>/dev/null || true
         sleep 0.5
     done
     wait "$installer_pid" || fail "$1 through the pages ended with status $?"
