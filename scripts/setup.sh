@@ -32,6 +32,8 @@ web | dist-web)
         # the compiler to WebAssembly, the framework of the shared tests, and the browsers the
         # page is tested in: WebKit's needs a display, and takes its language from the locale
         emscripten doctest-dev chromium firefox-esr webkit2gtk-driver xvfb xauth locales zip
+        # the page's scripts minified, and its files' compressed copies
+        terser brotli
     )
     # Node runs the shared tests and drives the browser; a machine may have its own build.
     if ! command -v node >/dev/null || ! command -v npm >/dev/null; then

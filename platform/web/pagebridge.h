@@ -10,7 +10,7 @@ namespace platform::page {
 
 // "control" with a control's index, or a regional setting's name.
 std::string read(const char* what, int index = 0);
-// "build" (the window's description), "setText", "appendListEntry", "showFailure", "ready".
+// "setText", "appendListEntry", "showFailure", "ready".
 void call(const char* what, int index = 0, const std::string& text = {});
 
 } // namespace platform::page

@@ -2,9 +2,8 @@
 #include "platform/web/pageform.h"
 
 #include "platform/form/eventdispatch.h"
-#include "platform/web/pagebridge.h"
-#include "platform/web/pagedescription.h"
 #include "platform/numbers/utf8.h"
+#include "platform/web/pagebridge.h"
 
 namespace platform {
 
@@ -18,11 +17,9 @@ void run(const std::function<void()>& procedure)
 
 } // namespace
 
-PageForm::PageForm(const WindowDescription& description, const FormFactory& createForm)
-{
-    page::call("build", 0, describeForPage(description));
-    m_events = createForm(*this);
-}
+PageForm::PageForm(const FormFactory& createForm)
+    : m_events(createForm(*this))
+{ }
 
 std::u16string PageForm::text(ControlId control) const
 {

@@ -8,11 +8,12 @@
 
 namespace platform {
 
-// The window as the page shows it: the page's script builds its elements from the description
-// and reaches each control by its index; the form's procedures run over them.
+// The window as the page shows it: the page arrives with the window's elements, written from
+// its description when the page was built, and its script reaches each control by its index;
+// the form's procedures run over them.
 class PageForm final : public FormControls {
 public:
-    PageForm(const WindowDescription& description, const FormFactory& createForm);
+    explicit PageForm(const FormFactory& createForm);
 
     std::u16string text(ControlId control) const override;
     void setText(ControlId control, std::u16string_view text) override;

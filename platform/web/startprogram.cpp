@@ -18,13 +18,13 @@ std::unique_ptr<PageForm> form;
 
 } // namespace
 
-// The page has loaded the module: the window is built, its load procedure runs, and then the
-// program waits for the page's clicks, as long as the page is open.
-int runProgram(int&, char**, const ProgramIdentity&, const WindowDescription& layout,
-    const FormFactory& createForm)
+// The page has loaded the module: the window's load procedure runs over the page's elements,
+// and then the program waits for the page's clicks, as long as the page is open.
+int runProgram(
+    int&, char**, const ProgramIdentity&, const WindowDescription&, const FormFactory& createForm)
 {
     setCurrentRegionalSettings(browserRegionalSettings());
-    form = std::make_unique<PageForm>(layout, createForm);
+    form = std::make_unique<PageForm>(createForm);
     form->load();
     page::call("ready");
     return 0;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Serves a folder on this machine only, as any static web host would:
+// Serves a folder on this machine only, as any static web host would, each file's compressed
+// copy (FILE.br, FILE.gz) where the browser accepts it:
 //     node scripts/lib/serve.mjs FOLDER [PORT]
 // Port 0 takes a free one. Prints the address once it listens. It answers GET and HEAD only,
 // for files whose real path is inside the folder, to requests addressed to this server by name
@@ -21,6 +22,16 @@ const types = {
     '.png': 'image/png',
     '.svg': 'image/svg+xml',
 };
+// A file's compressed copies beside it, the smaller first, as the release has them.
+const encodings = [['br', '.br'], ['gzip', '.gz']];
+
+// The encodings a request accepts, by name; one refused with q=0 is not.
+function acceptedEncodings(header = '') {
+    return new Set(header.split(',').map((part) => part.trim().split(';'))
+        .filter(([name, ...parameters]) => name && !parameters.some((p) => /^\s*q=0(\.0*)?\s*$/.test(p)))
+        .map(([name]) => name.toLowerCase()));
+}
+
 // Every answer: the browser never guesses another type than the one named.
 const common = { 'X-Content-Type-Options': 'nosniff' };
 
@@ -63,16 +74,29 @@ const server = createServer(async (request, response) => {
             return;
         }
         const file = await fileOf(path);
-        const body = file && (await readFile(file).catch(() => null));
+        let body = file && (await readFile(file).catch(() => null));
         if (!body) {
             answer(response, 404, 'Not found');
             return;
         }
-        response.writeHead(200, {
+        const headers = {
             ...common,
             'Content-Type': types[extname(file)] ?? 'application/octet-stream',
             'Cache-Control': 'no-cache',
-        });
+        };
+        // The compressed copy the browser takes, where the folder has one beside the file.
+        const accepted = acceptedEncodings(request.headers['accept-encoding']);
+        for (const [encoding, suffix] of encodings) {
+            const copy = await fileOf(`${path.endsWith('/') ? `${path}index.html` : path}${suffix}`);
+            const packed = copy && accepted.has(encoding) && (await readFile(copy).catch(() => null));
+            if (copy)
+                headers.Vary = 'Accept-Encoding';
+            if (packed && !headers['Content-Encoding']) {
+                body = packed;
+                headers['Content-Encoding'] = encoding;
+            }
+        }
+        response.writeHead(200, headers);
         response.end(request.method === 'HEAD' ? undefined : body);
     } catch {
         if (!response.headersSent)

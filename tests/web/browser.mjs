@@ -6,7 +6,7 @@ import puppeteer from 'puppeteer-core';
 import { temporaryHome } from './home.mjs';
 import { launchWebKit } from './webkit.mjs';
 
-export { startServer } from './server.mjs';
+export { startHoldingServer, startServer } from './server.mjs';
 
 // The engine the tests run in: ENGINE names it, Chromium by default.
 export const engine = process.env.ENGINE ?? 'chromium';
@@ -81,10 +81,10 @@ export async function newPage(browser) {
 }
 
 // A fresh page, as a new visitor whose browser speaks this language, once the program runs on
-// it. Chromium and Firefox are told the language page by page; a WebKit browser speaks the one
-// it was launched with (launchEngine).
+// it, or as soon as the page is there where `ready` is false. Chromium and Firefox are told the
+// language page by page; a WebKit browser speaks the one it was launched with (launchEngine).
 export async function openPage(browser, address, language = 'it-IT',
-    viewport = { width: 800, height: 600 }) {
+    viewport = { width: 800, height: 600 }, { ready = true } = {}) {
     const page = await newPage(browser);
     if (browser.protocol === 'cdp') {
         const session = await page.createCDPSession();
@@ -97,6 +97,10 @@ export async function openPage(browser, address, language = 'it-IT',
             { locale: language, userContexts: [page.browserContext().userContext.id] });
     }
     await page.setViewport(viewport);
+    if (!ready) {
+        await page.goto(address, { waitUntil: 'domcontentloaded' });
+        return page;
+    }
     await page.goto(address);
     await page.waitForSelector('body[data-ready="true"]');
     return page;

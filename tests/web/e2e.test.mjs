@@ -7,7 +7,8 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-    engine, focused, launchEngine, openPage as openIn, policyViolations, startServer, typeInto, value,
+    engine, focused, launchEngine, openPage as openIn, policyViolations, startHoldingServer, startServer,
+    typeInto, value,
 } from './browser.mjs';
 
 const chromiumOnly = engine !== 'chromium' && `WebDriver has no such tree in ${engine}`;
@@ -53,8 +54,9 @@ test('At start: the caption, Pix -> Cm in front, the initial texts and the fille
     assert.equal(await page.$eval('[role=tab][aria-selected=true]', (tab) => tab.textContent), 'Pix -> Cm');
     assert.equal(await page.$eval('#Label6', (label) => label.textContent),
         'FORMATO STAMPA NECESSARI E PIXEL EQUIVALENTI');
-    // The fonts of the window's description: 8 pt for the window, 12 pt bold for the header.
-    // The family's name with or without its quotes, as each engine's version writes it.
+    // The fonts of the window's description: 8 pt for the window, 12 pt bold for the header,
+    // here at 125 % (the page is wider than the window at 120 DPI). The family's name with or
+    // without its quotes, as each engine's version writes it.
     const font = async (id) => {
         const [family, size, weight] = await page.$eval(`#${id}`, (element) => {
             const style = getComputedStyle(element);
@@ -62,8 +64,16 @@ test('At start: the caption, Pix -> Cm in front, the initial texts and the fille
         });
         return [family.replace(/^"(.*)"$/, '$1'), pixels(size), weight];
     };
-    assert.deepEqual(await font('Text8'), ['MS Sans Serif', 10.67, '400']);
-    assert.deepEqual(await font('Label6'), ['MS Sans Serif', 16, '700']);
+    assert.deepEqual(await font('Text8'), ['MS Sans Serif', 13.33, '400']);
+    assert.deepEqual(await font('Label6'), ['MS Sans Serif', 20, '700']);
+    // There every field, button, tab and drop-down button is at least 24 pixels each way, as
+    // WCAG 2.2 asks of a target (a DPI box's field, 22 pixels tall inside its frame, has the
+    // space around it that WCAG allows instead).
+    assert.deepEqual(await page.$$eval('#window .textbox, #window button', (targets) => targets
+        .filter((target) => target.offsetParent !== null)
+        .map((target) => [target.id, target.getBoundingClientRect()])
+        .filter(([, box]) => box.width < 24 || box.height < 24)
+        .map(([id, box]) => `${id} ${box.width}×${box.height}`)), []);
     assert.deepEqual([await value(page, 'Text8'), await value(page, 'Text7'), await value(page, 'Combo2')],
         ['3888', '2592', '240']);
     for (const list of ['Combo1-list', 'Combo2-list'])
@@ -89,6 +99,56 @@ test('Screen readers and speech input find each control by the text it shows, in
     assert.deepEqual(await page.$$eval('body > *', (children) => children.map((child) => child.localName)
         .filter((name) => !['main', 'dialog', 'script', 'noscript'].includes(name))), []);
     await page.browserContext().close();
+});
+
+// Each control of the tab in front and each tab as drawn: its text or value, the text of its
+// label, and its place.
+const drawnWindow = (page) => page.$$eval('#window [data-control], #window [role=tab]', (elements) => elements
+    .filter((element) => element.offsetParent !== null)
+    .map((element) => {
+        const box = element.getBoundingClientRect();
+        return {
+            id: element.id,
+            text: element.localName === 'input' ? element.value : element.textContent,
+            label: element.labels?.[0]?.textContent ?? null,
+            place: [box.left, box.top, box.width, box.height],
+        };
+    }));
+
+test('Before the module arrives the window is drawn and labelled; what is typed and clicked then is computed once it has, with nothing moved', async () => {
+    const holding = await startHoldingServer(process.env.SITE, '/convertitore-pixel-cm.wasm');
+    try {
+        const page = await openIn(await browserFor('it-IT', false), holding.address, 'it-IT', undefined,
+            { ready: false });
+        const before = await drawnWindow(page);
+        assert.equal(await page.evaluate(() => document.body.dataset.ready ?? 'waiting'), 'waiting');
+        // Pix -> Cm in front, its fields in the window's focus order, each with its label.
+        assert.deepEqual(before.map(({ id, text, label }) => [id, text, label]), [
+            ['tab-0', 'Cm -> Pix', null], ['tab-1', 'Pix -> Cm', null],
+            ['Text5', '0', 'Cm Verticali'], ['Text6', '0', 'Cm Orizzontali'], ['Command2', 'CALCOLA', null],
+            ['Combo2', '240', 'DPI'], ['Text7', '2592', 'Pix Vert'], ['Text8', '3888', 'Pix Oriz.'],
+            ['Label11', 'Pix Oriz.', null], ['Label10', 'Pix Vert', null], ['Label9', 'DPI', null],
+            ['Label8', 'Cm Orizzontali', null], ['Label7', 'Cm Verticali', null],
+            ['Label6', 'FORMATO STAMPA NECESSARI E PIXEL EQUIVALENTI', null],
+        ]);
+        assert.ok(before.every(({ place: [, , width, height] }) => width > 0 && height > 0));
+        // 1937 and 1276 pixels at 120 DPI: 41 by 27 cm.
+        await typeInto(page, 'Text8', '1937');
+        await typeInto(page, 'Text7', '1276');
+        await typeInto(page, 'Combo2', '120');
+        await page.click('#Command2');
+        assert.deepEqual([await value(page, 'Text6'), await value(page, 'Text5')], ['0', '0']);
+        holding.release();
+        await page.waitForSelector('body[data-ready="true"]');
+        await page.waitForFunction(() => document.getElementById('Text5').value !== '0');
+        assert.deepEqual(await Promise.all(['Text8', 'Text7', 'Combo2', 'Text6', 'Text5'].map((id) => value(page, id))),
+            ['1937', '1276', '120', '41', '27']);
+        assert.deepEqual((await drawnWindow(page)).map(({ id, place }) => [id, place]),
+            before.map(({ id, place }) => [id, place]));
+        await page.browserContext().close();
+    } finally {
+        holding.close();
+    }
 });
 
 const listShown = (page, box) => page.$eval(`#${box}-list`, (list) => list.offsetParent !== null);
@@ -212,7 +272,7 @@ test('A zero resolution: one modal box with the caption and the reason, and noth
         const style = getComputedStyle(caption);
         return [style.fontSize, style.fontWeight];
     });
-    assert.deepEqual([pixels(size), weight], [10.67, '700']);
+    assert.deepEqual([pixels(size), weight], [13.33, '700']);
     assert.equal(await focused(page), 'failure-ok');
     await page.keyboard.press('Enter');
     await page.waitForSelector('#failure:not([open])');

@@ -7,16 +7,21 @@ import { request } from 'node:http';
 import { mkdtemp, mkdir, rm, symlink, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { brotliCompressSync, brotliDecompressSync, gunzipSync, gzipSync } from 'node:zlib';
 import { startServer } from './server.mjs';
 
 let work;
 let server;
 let port;
+const page = Buffer.from('<!DOCTYPE html><title>page</title>');
 
 before(async () => {
     work = await mkdtemp(join(tmpdir(), 'serve-test-'));
     await mkdir(join(work, 'site'));
     await writeFile(join(work, 'site', 'index.html'), '<!DOCTYPE html><title>page</title>');
+    await writeFile(join(work, 'site', 'index.html.gz'), gzipSync(page));
+    await writeFile(join(work, 'site', 'index.html.br'), brotliCompressSync(page));
+    await writeFile(join(work, 'site', 'plain.js'), page);
     await writeFile(join(work, 'secret.txt'), 'outside the folder');
     await symlink(join(work, 'secret.txt'), join(work, 'site', 'link.txt'));
     let address;
@@ -31,14 +36,19 @@ after(async () => {
 
 // One raw request: the path as written, any method, and a Host of this name and the server's
 // port, or the one given.
-function send(path, { method = 'GET', host = '127.0.0.1', hostPort = port } = {}) {
+function send(path, { method = 'GET', host = '127.0.0.1', hostPort = port, encodings } = {}) {
     return new Promise((done, failed) => {
         const headers = { Host: `${host}:${hostPort}` };
+        if (encodings !== undefined)
+            headers['Accept-Encoding'] = encodings;
         const outgoing = request({ host: '127.0.0.1', port, path, method, headers },
             (response) => {
-                let body = '';
-                response.on('data', (chunk) => { body += chunk; });
-                response.on('end', () => done({ status: response.statusCode, headers: response.headers, body }));
+                const chunks = [];
+                response.on('data', (chunk) => chunks.push(chunk));
+                response.on('end', () => {
+                    const raw = Buffer.concat(chunks);
+                    done({ status: response.statusCode, headers: response.headers, body: raw.toString(), raw });
+                });
             });
         outgoing.on('error', failed);
         outgoing.end();
@@ -71,5 +81,27 @@ for (const [tag, path, options, status] of [
         const next = await send('/');
         assert.equal(next.status, 200);
         assert.match(next.body, /<title>page<\/title>/);
+    });
+}
+
+// A host serves the release's compressed copies to a browser that takes them.
+const decompress = { br: brotliDecompressSync, gzip: gunzipSync, undefined: (raw) => raw };
+for (const [tag, path, encodings, encoding] of [
+    ['Brotli first', '/', 'gzip, deflate, br', 'br'],
+    ['gzip where Brotli is not taken', '/index.html', 'gzip', 'gzip'],
+    ['gzip where Brotli is refused', '/', 'br;q=0, gzip;q=0.5', 'gzip'],
+    ['the file itself where neither is taken', '/', 'identity', undefined],
+    ['the file itself where none is asked for', '/', undefined, undefined],
+    ['the file itself where it has no copy', '/plain.js', 'br, gzip', undefined],
+]) {
+    test(`Compressed copies: ${tag}`, async () => {
+        const answer = await send(path, { encodings });
+        assert.equal(answer.status, 200);
+        assert.equal(answer.headers['content-encoding'], encoding);
+        assert.equal(answer.headers['content-type'], path.endsWith('.js')
+            ? 'text/javascript; charset=utf-8' : 'text/html; charset=utf-8');
+        assert.deepEqual(decompress[encoding](answer.raw), page);
+        if (path !== '/plain.js')
+            assert.equal(answer.headers.vary, 'Accept-Encoding');
     });
 }

@@ -88,11 +88,17 @@ class Page {
     async exposeFunction(name, action) { this.#exposed.set(name, action); }
     async evaluateOnNewDocument(script) { this.#onNewDocument.push(script); }
 
-    async goto(address) {
+    // Once the page has loaded, or, where waitUntil says so, once it has been read.
+    async goto(address, { waitUntil = 'load' } = {}) {
         await this.handOverExposedCalls();
         this.#address = address;
-        if ((this.#viewport?.width ?? Infinity) >= framedBelow) {
+        const framed = (this.#viewport?.width ?? Infinity) < framedBelow;
+        if (!framed && waitUntil === 'load') {
             await this.#driver.get(address);
+        } else if (!framed) {
+            // The driver's own navigation waits for every request of the page to be answered.
+            await this.#driver.get('about:blank');
+            await this.#driver.executeScript('setTimeout(() => { location.href = arguments[0]; })', address);
         } else {
             await this.#driver.switchTo().defaultContent();
             await this.#driver.get('about:blank');
@@ -107,8 +113,9 @@ class Page {
             await this.#driver.switchTo().frame(frame);
         }
         // A new frame holds an empty document, complete, before the page's.
-        await until(() => this.evaluate(() => location.href !== 'about:blank' && document.readyState === 'complete'),
-            `${address} to load`);
+        const states = waitUntil === 'domcontentloaded' ? ['interactive', 'complete'] : ['complete'];
+        await until(() => this.evaluate((states) => location.href !== 'about:blank'
+            && states.includes(document.readyState), states), `${address} to load`);
         for (const [name] of this.#exposed) {
             await this.evaluate((name) => {
                 window[name] = (...args) => (window.exposedCalls ??= []).push([name, args]);

@@ -12,7 +12,7 @@ import { join } from 'node:path';
 import { launchEngine, newPage, policyViolations, startServer } from './browser.mjs';
 
 const ownPrefix = 'convertitore-pixel-cm-';
-const versionInWorker = /(const cacheName = `\$\{cachePrefix\})([^ `]*)/;
+const versionInWorker = /(cacheName\s*=\s*`\$\{cachePrefix\})([^ `]*)/;
 let work;
 let server;
 let address;
@@ -30,6 +30,10 @@ before(async () => {
     const script = await readFile(join(site, 'sw.js'), 'utf8');
     version = script.match(versionInWorker)[2];
     await writeFile(join(site, 'b', 'sw.js'), script.replace(versionInWorker, '$1later'));
+    // The tests change the workers' scripts, and a host serves a file's compressed copy where
+    // there is one: the workers' copies are gone.
+    await Promise.all(['', 'a', 'b'].flatMap((copy) => ['gz', 'br']
+        .map((suffix) => rm(join(site, copy, `sw.js.${suffix}`)))));
     await mkdir(join(site, 'other-app', 'api'), { recursive: true });
     for (const name of ['index', 'settings'])
         await writeFile(join(site, 'other-app', `${name}.html`), `<!DOCTYPE html><title>other ${name}</title>`);
@@ -139,7 +143,7 @@ test("Offline every copy computes; nothing of the other program is kept or answe
     const kept = await page.evaluate(async (name) => (await (await caches.open(name)).keys())
         .map((request) => request.url).sort(), `${ownPrefix}${version} ${address}`);
     assert.deepEqual(kept.filter((url) => !url.startsWith(address) || /other-app|\?|\/[ab]\//.test(url)), []);
-    assert.equal(kept.length, 13, kept.join(' '));
+    assert.equal(kept.length, 11, kept.join(' '));
 
     // The network cut for the worker too, whose requests the page's emulated offline mode does
     // not reach: the server stops. No test after this one needs it.

@@ -6,29 +6,10 @@
 'use strict';
 
 globalThis.PageComboBox = (() => {
-    // Builds the box around the field: returns the element that holds both, to be placed.
-    function create(field, name) {
-        const box = document.createElement('div');
-        box.id = `${name}-box`;
-        const button = document.createElement('button');
-        const list = document.createElement('ul');
-        button.type = 'button';
-        button.id = `${name}-button`;
-        button.className = 'dropdown';
-        // As on the desktops, the button is not a Tab stop: Alt+Down opens the list from the
-        // field. Its name says what it does.
-        button.tabIndex = -1;
-        button.setAttribute('aria-label', 'Mostra elenco');
-        list.id = `${name}-list`;
-        list.className = 'dropdown-list';
-        list.setAttribute('role', 'listbox');
-        list.hidden = true;
-        field.setAttribute('role', 'combobox');
-        field.setAttribute('aria-autocomplete', 'none');
-        field.setAttribute('aria-controls', list.id);
-        field.setAttribute('aria-expanded', 'false');
-        box.append(field, button, list);
-
+    // Gives a DPI box of the page its behaviour: its field, drop-down button and list.
+    function attach(field) {
+        const button = document.getElementById(`${field.id}-button`);
+        const list = document.getElementById(`${field.id}-list`);
         let active = -1;
         const options = () => [...list.children];
         const show = (index) => {
@@ -97,7 +78,6 @@ globalThis.PageComboBox = (() => {
                 return;
             event.preventDefault();
         });
-        return box;
     }
 
     function appendEntry(name, text) {
@@ -110,5 +90,5 @@ globalThis.PageComboBox = (() => {
         list.append(option);
     }
 
-    return { create, appendEntry };
+    return { attach, appendEntry };
 })();

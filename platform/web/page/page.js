@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
-// The page's side of the program. The program, compiled to WebAssembly, hands over its
-// window's description; this script builds the elements from it, tells the program the
-// browser's regional settings, passes on the clicks and shows what the program reports.
+// The page's side of the program. The page arrives with the window drawn, written from the
+// window's description when the page was built; this script gives its elements their behaviour,
+// tells the program, compiled to WebAssembly, the browser's regional settings, passes on the
+// clicks and shows what the program reports. A click before the program has arrived is passed
+// on once it has.
 'use strict';
 
 (() => {
-    // Each control's element as placed, and the element that holds its text.
-    const boxes = [];
+    // Each control's element, by its place in the window's description.
     const elements = [];
-    let windowDescription = null;
-    let tabs = [];
-    let panels = [];
+    for (const element of document.querySelectorAll('[data-control]'))
+        elements[Number(element.dataset.control)] = element;
+    const tabs = [...document.querySelectorAll('[role=tab]')];
+    const panels = tabs.map((tab) => document.getElementById(tab.getAttribute('aria-controls')));
+    let programReady = false;
+    const waitingClicks = [];
 
     // The browser's first language, written with Latin digits as the program writes them.
     function regionalSettings() {
@@ -49,75 +53,6 @@
         };
     }
 
-    // A font of the window's description, with the faces a browser has where it lacks the
-    // original one.
-    function cssFont(font) {
-        return `${font.bold ? 'bold ' : ''}${font.pointSize}pt "${font.family}", "DejaVu Sans", "Liberation Sans", Arial, sans-serif`;
-    }
-
-    const place = globalThis.PageLayout.place;
-    const maxTypedLength = 32767;
-
-    function createControl(control, index, captionedBy) {
-        let element;
-        switch (control.kind) {
-        case 'label':
-            // A label on the window that captions no field is the window's header: the
-            // page's heading.
-            if (captionedBy[index] === undefined && control.tab === -1) {
-                element = document.createElement('h1');
-            } else {
-                element = document.createElement('label');
-                if (captionedBy[index] !== undefined)
-                    element.htmlFor = windowDescription.controls[captionedBy[index]].name;
-            }
-            element.textContent = control.text;
-            break;
-        case 'button':
-            element = document.createElement('button');
-            element.type = 'button';
-            element.textContent = control.text;
-            // Neither button is a default one; the one with the focus is pressed by Enter or
-            // Space, as a button is.
-            element.addEventListener('click', () => click(index));
-            break;
-        default:
-            element = document.createElement('input');
-            element.type = 'text';
-            element.value = control.text;
-            // Every field is a number: a decimal keypad on a phone, and the text kept as typed.
-            element.inputMode = 'decimal';
-            element.autocomplete = 'off';
-            element.spellcheck = false;
-            element.setAttribute('autocapitalize', 'off');
-            element.setAttribute('autocorrect', 'off');
-            // No person types more than the Windows edit control takes by default; a longer
-            // paste would keep the tab busy for seconds on every click.
-            element.maxLength = maxTypedLength;
-        }
-        element.id = control.name;
-        element.className = control.kind;
-        // What the program reads and writes is the field; what is placed may hold more.
-        elements[index] = element;
-        if (control.kind === 'combobox') {
-            element.className = 'field';
-            element = globalThis.PageComboBox.create(element, control.name);
-            element.className = control.kind;
-        }
-        place(element, control.box);
-        if (control.font)
-            element.style.setProperty('--font', cssFont(control.font));
-        if (control.description) {
-            const description = document.createElement('span');
-            description.id = `${control.name}-description`;
-            description.className = 'description';
-            description.textContent = control.description;
-            element.setAttribute('aria-describedby', description.id);
-            document.getElementById('frame').append(description);
-        }
-        return element;
-    }
-
     function selectTab(index, focus) {
         tabs.forEach((tab, i) => {
             tab.setAttribute('aria-selected', String(i === index));
@@ -128,40 +63,9 @@
             tabs[index].focus();
     }
 
-    function createTabControl(description) {
-        const control = document.createElement('div');
-        control.className = 'tabs';
-        control.id = description.name;
-        place(control, description.box);
-        const body = document.createElement('div');
-        body.className = 'tabbody';
-        const list = document.createElement('div');
-        list.className = 'tablist';
-        list.setAttribute('role', 'tablist');
-        control.append(body, list);
-        description.captions.forEach((caption, i) => {
-            const tab = document.createElement('button');
-            tab.type = 'button';
-            tab.className = 'tab';
-            tab.id = `tab-${i}`;
-            tab.setAttribute('role', 'tab');
-            tab.setAttribute('aria-controls', `panel-${i}`);
-            // Named by the caption shown, which a speech-input user says; the spoken words are
-            // its description, and its tooltip.
-            tab.textContent = caption;
-            if (description.spokenCaptions[i])
-                tab.title = description.spokenCaptions[i];
-            tab.addEventListener('click', () => selectTab(i, true));
-            list.append(tab);
-            const panel = document.createElement('div');
-            panel.className = 'panel';
-            panel.id = `panel-${i}`;
-            panel.setAttribute('role', 'tabpanel');
-            panel.setAttribute('aria-labelledby', tab.id);
-            control.append(panel);
-            tabs.push(tab);
-            panels.push(panel);
-        });
+    function attachTabs() {
+        const list = tabs[0].parentElement;
+        tabs.forEach((tab, i) => tab.addEventListener('click', () => selectTab(i, true)));
         // The arrow keys, Home and End move along the strip, as in every tab list.
         list.addEventListener('keydown', (event) => {
             const current = tabs.indexOf(document.activeElement);
@@ -178,50 +82,10 @@
             event.preventDefault();
             selectTab(next, true);
         });
-        return control;
-    }
-
-    function build(description) {
-        windowDescription = description;
-        document.title = description.caption;
-        const root = document.getElementById('window');
-        root.style.setProperty('--width', `${description.width}px`);
-        root.style.setProperty('--height', `${description.height}px`);
-        // The window's font is the failure box's too, as the system's message box is the
-        // desktop's.
-        root.style.font = cssFont(description.font);
-        document.getElementById('failure').style.font = cssFont(description.font);
-        const tabControl = createTabControl(description.tabControl);
-        const captionedBy = {};
-        description.controls.forEach((control, i) => {
-            if (control.label >= 0)
-                captionedBy[control.label] = i;
-        });
-        description.controls.forEach((control, i) => {
-            boxes[i] = createControl(control, i, captionedBy);
-        });
-        // The elements of each tab in its focus order (the page's order is the keyboard's),
-        // then its labels; those of the window before or after the tab control as the order
-        // of the tab that starts in front says.
-        const chain = description.tabControl.focusChains[description.tabControl.initialTab];
-        const strip = chain.indexOf(-1);
-        const onWindow = (i) => description.controls[i].tab === -1;
-        chain.filter((i, at) => i >= 0 && at < strip && onWindow(i)).forEach((i) => root.append(boxes[i]));
-        root.append(tabControl);
-        chain.filter((i, at) => i >= 0 && at > strip && onWindow(i)).forEach((i) => root.append(boxes[i]));
-        description.tabControl.focusChains.forEach((tabChain, tab) => {
-            tabChain.filter((i) => i >= 0 && !onWindow(i)).forEach((i) => panels[tab].append(boxes[i]));
-        });
-        description.controls.forEach((control, i) => {
-            if (control.kind === 'label')
-                (onWindow(i) ? root : panels[control.tab]).append(boxes[i]);
-        });
-        selectTab(description.tabControl.initialTab, false);
-        globalThis.PageLayout.arrange(root, description.width, [root, ...panels]);
     }
 
     function appendListEntry(index, text) {
-        globalThis.PageComboBox.appendEntry(windowDescription.controls[index].name, text);
+        globalThis.PageComboBox.appendEntry(elements[index].id, text);
     }
 
     // One modal box, captioned as the window; the focus comes back where it was.
@@ -241,7 +105,10 @@
     }
 
     function click(index) {
-        globalThis.Module._click(index);
+        if (programReady)
+            globalThis.Module._click(index);
+        else
+            waitingClicks.push(index);
     }
 
     // What the program reads: a control's text, or one of the regional settings.
@@ -256,9 +123,6 @@
     // What the program asks of the page.
     function call(what, index, text) {
         switch (what) {
-        case 'build':
-            build(JSON.parse(text));
-            break;
         case 'setText':
             elements[index].value = text;
             break;
@@ -278,11 +142,29 @@
 
     function ready() {
         performance.mark('ready');
-        document.getElementById('window').hidden = false;
+        programReady = true;
+        waitingClicks.splice(0).forEach(click);
         document.body.dataset.ready = 'true';
         if ('serviceWorker' in navigator && window.isSecureContext)
             navigator.serviceWorker.register('sw.js').catch(() => {});
     }
+
+    elements.forEach((element, index) => {
+        // Neither button is a default one; the one with the focus is pressed by Enter or
+        // Space, as a button is.
+        if (element.localName === 'button')
+            element.addEventListener('click', () => click(index));
+        else if (element.getAttribute('role') === 'combobox')
+            globalThis.PageComboBox.attach(element);
+    });
+    attachTabs();
+    const root = document.getElementById('window');
+    globalThis.PageLayout.arrange(root, [root, ...panels]);
+    // The browser's number formats take a while to read the first time: once the window is
+    // drawn, while the module is still compiling, rather than when the program starts.
+    requestAnimationFrame(() => setTimeout(() => {
+        settings = settings || regionalSettings();
+    }));
 
     document.getElementById('failure-ok').addEventListener('click', () => {
         document.getElementById('failure').close();

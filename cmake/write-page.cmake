@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: MIT
+# Writes the page and its style sheet with the window drawn in them, from what page-markup
+# prints of the layout table:
+#     cmake -DRUN="EMULATOR;page-markup.js" -DPAGE=SOURCES -DSITE=FOLDER -P write-page.cmake
+foreach(part title window places phone-screen)
+    execute_process(COMMAND ${RUN} ${part} OUTPUT_VARIABLE text COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX REPLACE "\n$" "" text "${text}")
+    string(TOUPPER "${part}" name)
+    string(REPLACE "-" "_" name "${name}")
+    set(${name} "${text}")
+endforeach()
+set(PAGE_TITLE "${TITLE}")
+set(WINDOW_MARKUP "${WINDOW}")
+set(WINDOW_PLACES "${PLACES}")
+configure_file(${PAGE}/index.html.in ${SITE}/index.html @ONLY)
+configure_file(${PAGE}/style.css.in ${SITE}/style.css @ONLY)
