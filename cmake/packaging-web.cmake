@@ -59,4 +59,5 @@ foreach(file ${compressed_files})
         DEPENDS ${file})
     list(APPEND copies ${file}.gz ${file}.br)
 endforeach()
+# The whole folder: what scripts/run.sh web builds and serves.
 add_custom_target(site ALL DEPENDS ${site_files} ${copies})

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = web ]; then
-    scripts/setup.sh web convertitore-pixel-cm
+    scripts/setup.sh web site
     node scripts/lib/serve.mjs build/web/site "${PORT:-8080}" &
     server=$!
     trap 'kill "$server" 2>/dev/null || true' EXIT
