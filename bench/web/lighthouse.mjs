@@ -2,13 +2,15 @@
 // Lighthouse's audits of the browser program, in Debian's Chromium: the mobile profile (a phone,
 // the CPU four times slower, a slow network) and the desktop one. Prints each category's score
 // and every audit that failed.
-//     (cd bench/web && npm ci) && node bench/web/lighthouse.mjs     (after scripts/setup.sh web)
+//     npm ci --prefix bench/web && node bench/web/lighthouse.mjs [SITE]
+// (after scripts/setup.sh web; SITE is build/web/site by default).
 import lighthouse from 'lighthouse';
 import desktopConfig from 'lighthouse/core/config/desktop-config.js';
+import { resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchBrowser, startServer } from '../../tests/web/browser.mjs';
 
-const site = fileURLToPath(new URL('../../build/web/site/', import.meta.url));
+const site = resolve(process.argv[2] ?? fileURLToPath(new URL('../../build/web/site/', import.meta.url)));
 const { server, address } = await startServer(site);
 const browser = await launchBrowser();
 try {

@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: MIT
-// The browser program's sizes, and its cold start in headless Chromium: from the start of the
-// navigation in a fresh context (nothing cached) to the module ready, and to the first result
-// written by a click right then; at a desktop's width, and on a phone as Lighthouse's mobile
-// profile has it (360 × 640, touch, the CPU four times slower); beside the same window written
-// plainly in HTML and JavaScript with no WebAssembly (bench/web/plain), as a ratio. Prints the
-// medians of RUNS runs (9 by default).
-//     node bench/web/startup.mjs     (after scripts/setup.sh web)
+// The browser program's first visit and cold start in headless Chromium, beside the same window
+// written plainly in HTML and JavaScript with no WebAssembly (bench/web/plain), in one run:
+// what a first visit fetches (each file's bytes, and gzipped), and from the start of the
+// navigation in a fresh context (nothing cached) the first contentful paint, the largest
+// contentful paint, the module ready, and the first result written by a click right then; at a
+// desktop's width, and on a phone as Lighthouse's mobile profile has it (360 × 640, touch, the
+// CPU four times slower). Prints the medians of RUNS runs (9 by default), each with its ratio to
+// the plain page's.
+//     node bench/web/startup.mjs [SITE]     (after scripts/setup.sh web; build/web/site by default)
 import { readFileSync } from 'node:fs';
+import { resolve } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { fileURLToPath } from 'node:url';
 import { launchBrowser, startServer } from '../../tests/web/browser.mjs';
 
-const site = fileURLToPath(new URL('../../build/web/site/', import.meta.url));
+const site = resolve(process.argv[2] ?? fileURLToPath(new URL('../../build/web/site/', import.meta.url)));
+const plain = fileURLToPath(new URL('plain/', import.meta.url));
 const runs = Number(process.env.RUNS ?? 9);
 const median = (values) => {
     const sorted = [...values].sort((a, b) => a - b);
@@ -19,13 +23,6 @@ const median = (values) => {
     return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 };
 
-for (const file of ['convertitore-pixel-cm.wasm', 'convertitore-pixel-cm.js', 'layout.js',
-    'combobox.js', 'page.js']) {
-    const bytes = readFileSync(site + file);
-    console.log(`${file}: ${bytes.length} bytes, ${gzipSync(bytes, { level: 9 }).length} gzipped`);
-}
-
-const plain = fileURLToPath(new URL('plain/', import.meta.url));
 const { server, address } = await startServer(site);
 const reference = await startServer(plain);
 const browser = await launchBrowser();
@@ -34,39 +31,91 @@ const profiles = {
     phone: { viewport: { width: 360, height: 640, isMobile: true, hasTouch: true }, slowdown: 4 },
 };
 
-// The medians, over the runs, of the times to ready and to the first result of a page.
-async function coldStart(pageAddress, { viewport, slowdown }) {
-    const ready = [];
-    const result = [];
-    for (let i = 0; i < runs; ++i) {
-        const context = await browser.createBrowserContext();
-        const page = await context.newPage();
-        await page.setViewport(viewport);
-        await page.emulateCPUThrottling(slowdown);
-        await page.goto(pageAddress);
-        await page.waitForSelector('body[data-ready="true"]');
-        const [readyAt, resultAt, text] = await page.evaluate(() => {
-            const readyMark = performance.getEntriesByName('ready')[0].startTime;
-            document.getElementById('Command2').click();
-            return [readyMark, performance.now(), document.getElementById('Text6').value];
-        });
-        if (text !== '41')
-            throw new Error(`${pageAddress} run ${i}: the first result is '${text}', not 41`);
-        ready.push(readyAt);
-        result.push(resultAt);
-        await context.close();
-    }
-    return { ready: median(ready), result: median(result) };
+// The paints the page has had, as the browser reports them.
+function observePaints() {
+    globalThis.paints = { fcp: null, lcp: [] };
+    new PerformanceObserver((list) => {
+        for (const entry of list.getEntries()) {
+            if (entry.name === 'first-contentful-paint')
+                globalThis.paints.fcp = entry.startTime;
+        }
+    }).observe({ type: 'paint', buffered: true });
+    new PerformanceObserver((list) => {
+        globalThis.paints.lcp.push(...list.getEntries().map((entry) => entry.startTime));
+    }).observe({ type: 'largest-contentful-paint', buffered: true });
 }
+
+// One cold start: its times, and the paths the page fetched.
+async function coldStart(pageAddress, { viewport, slowdown }) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    const fetched = [];
+    page.on('requestfinished', (request) => fetched.push(new URL(request.url()).pathname));
+    await page.setViewport(viewport);
+    await page.emulateCPUThrottling(slowdown);
+    await page.evaluateOnNewDocument(observePaints);
+    await page.goto(pageAddress);
+    await page.waitForSelector('body[data-ready="true"]');
+    const clicked = await page.evaluate(() => {
+        document.getElementById('Command2').click();
+        return { result: performance.now(), text: document.getElementById('Text6').value };
+    });
+    // The largest paint is the last one before the click, whose results may be painted later.
+    await page.waitForFunction(() => globalThis.paints.fcp !== null && globalThis.paints.lcp.length > 0);
+    const times = { ...clicked, ...await page.evaluate((result) => ({
+        ready: performance.getEntriesByName('ready')[0].startTime,
+        fcp: globalThis.paints.fcp,
+        lcp: Math.max(...globalThis.paints.lcp.filter((time) => time < result)),
+    }), clicked.result) };
+    if (times.text !== '41')
+        throw new Error(`${pageAddress}: the first result is '${times.text}', not 41`);
+    await context.close();
+    return { times, fetched };
+}
+
+// The medians over the runs, the program and the plain page alternating.
+async function compare(profile) {
+    const samples = { program: [], plain: [] };
+    let fetched = [];
+    for (let i = 0; i < runs; ++i) {
+        const program = await coldStart(address, profile);
+        samples.program.push(program.times);
+        fetched = program.fetched;
+        samples.plain.push((await coldStart(reference.address, profile)).times);
+    }
+    const medians = (list) => Object.fromEntries(['fcp', 'lcp', 'ready', 'result']
+        .map((key) => [key, median(list.map((times) => times[key]))]));
+    return { program: medians(samples.program), plain: medians(samples.plain), fetched };
+}
+
+const names = {
+    fcp: 'first contentful paint',
+    lcp: 'largest contentful paint',
+    ready: 'module ready',
+    result: 'first result, a click right then',
+};
 
 try {
     for (const [name, profile] of Object.entries(profiles)) {
-        const program = await coldStart(address, profile);
-        const plainPage = await coldStart(reference.address, profile);
-        console.log(`${name}: cold start to ready, median of ${runs} (ms): ${program.ready.toFixed(1)}; `
-            + `plain page ${plainPage.ready.toFixed(1)}`);
-        console.log(`${name}: cold start to first result, median of ${runs} (ms): ${program.result.toFixed(1)}; `
-            + `plain page ${plainPage.result.toFixed(1)}; ratio ${(program.result / plainPage.result).toFixed(2)}`);
+        const { program, plain: plainPage, fetched } = await compare(profile);
+        for (const key of Object.keys(names)) {
+            console.log(`${name}: ${names[key]}, median of ${runs} (ms): ${program[key].toFixed(1)}; `
+                + `plain page ${plainPage[key].toFixed(1)}; ratio ${(program[key] / plainPage[key]).toFixed(2)}`);
+        }
+        if (name !== 'desktop')
+            continue;
+        // Everything the first visit fetched, the service worker's own copies aside.
+        let bytes = 0;
+        let gzipped = 0;
+        // A browser fetches the manifest when it offers to install the page; headless it does not.
+        for (const path of [...new Set([...fetched, '/manifest.webmanifest'])]) {
+            const file = readFileSync(site + (path.endsWith('/') ? `${path}index.html` : path));
+            const packed = gzipSync(file, { level: 9 }).length;
+            bytes += file.length;
+            gzipped += packed;
+            console.log(`first visit: ${path}: ${file.length} bytes, ${packed} gzipped`);
+        }
+        console.log(`first visit: all: ${bytes} bytes, ${gzipped} gzipped`);
     }
 } finally {
     await browser.close();

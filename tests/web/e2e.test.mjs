@@ -122,14 +122,15 @@ test('Before the module arrives the window is drawn and labelled; what is typed 
             { ready: false });
         const before = await drawnWindow(page);
         assert.equal(await page.evaluate(() => document.body.dataset.ready ?? 'waiting'), 'waiting');
-        // Pix -> Cm in front, its fields in the window's focus order, each with its label.
+        // The header, then Pix -> Cm in front, its fields in the window's focus order, each with
+        // its label.
         assert.deepEqual(before.map(({ id, text, label }) => [id, text, label]), [
+            ['Label6', 'FORMATO STAMPA NECESSARI E PIXEL EQUIVALENTI', null],
             ['tab-0', 'Cm -> Pix', null], ['tab-1', 'Pix -> Cm', null],
             ['Text5', '0', 'Cm Verticali'], ['Text6', '0', 'Cm Orizzontali'], ['Command2', 'CALCOLA', null],
             ['Combo2', '240', 'DPI'], ['Text7', '2592', 'Pix Vert'], ['Text8', '3888', 'Pix Oriz.'],
             ['Label11', 'Pix Oriz.', null], ['Label10', 'Pix Vert', null], ['Label9', 'DPI', null],
             ['Label8', 'Cm Orizzontali', null], ['Label7', 'Cm Verticali', null],
-            ['Label6', 'FORMATO STAMPA NECESSARI E PIXEL EQUIVALENTI', null],
         ]);
         assert.ok(before.every(({ place: [, , width, height] }) => width > 0 && height > 0));
         // 1937 and 1276 pixels at 120 DPI: 41 by 27 cm.

@@ -71,8 +71,10 @@ struct Arrangement {
     std::vector<std::vector<int>> tabs;
 };
 
-// The elements of each container in the window's focus order, then its labels; those of the
-// window before or after the tab control as the order of the tab in front at start says.
+// The elements of each container in the window's focus order, then a tab's labels; those of
+// the window before or after the tab control as the order of the tab in front at start says.
+// The window's own labels (its header) come first: a screen reader reads the header first, as
+// the eye does, and a phone shows it first.
 Arrangement arrange(const WindowDescription& window)
 {
     const auto onWindow = [&](const FocusStop& stop) {
@@ -95,11 +97,13 @@ Arrangement arrange(const WindowDescription& window)
                 result.tabs.back().push_back(int(stop.control->index));
         }
     }
+    std::vector<int> windowLabels;
     for (std::size_t i = 0; i < window.controls.size(); ++i) {
         const ControlDescription& control = window.controls[i];
         if (control.kind == ControlKind::Label)
-            (control.tab == OnWindow ? result.window : result.tabs[control.tab]).push_back(int(i));
+            (control.tab == OnWindow ? windowLabels : result.tabs[control.tab]).push_back(int(i));
     }
+    result.window.insert(result.window.begin(), windowLabels.begin(), windowLabels.end());
     return result;
 }
 
