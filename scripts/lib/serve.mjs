@@ -74,27 +74,28 @@ const server = createServer(async (request, response) => {
             return;
         }
         const file = await fileOf(path);
-        let body = file && (await readFile(file).catch(() => null));
-        if (!body) {
-            answer(response, 404, 'Not found');
-            return;
-        }
         const headers = {
             ...common,
-            'Content-Type': types[extname(file)] ?? 'application/octet-stream',
+            'Content-Type': types[extname(file ?? '')] ?? 'application/octet-stream',
             'Cache-Control': 'no-cache',
         };
         // The compressed copy the browser takes, where the folder has one beside the file.
+        let source = file;
         const accepted = acceptedEncodings(request.headers['accept-encoding']);
-        for (const [encoding, suffix] of encodings) {
+        for (const [encoding, suffix] of file ? encodings : []) {
             const copy = await fileOf(`${path.endsWith('/') ? `${path}index.html` : path}${suffix}`);
-            const packed = copy && accepted.has(encoding) && (await readFile(copy).catch(() => null));
-            if (copy)
-                headers.Vary = 'Accept-Encoding';
-            if (packed && !headers['Content-Encoding']) {
-                body = packed;
+            if (!copy)
+                continue;
+            headers.Vary = 'Accept-Encoding';
+            if (source === file && accepted.has(encoding)) {
+                source = copy;
                 headers['Content-Encoding'] = encoding;
             }
+        }
+        const body = source && (await readFile(source).catch(() => null));
+        if (!body) {
+            answer(response, 404, 'Not found');
+            return;
         }
         response.writeHead(200, headers);
         response.end(request.method === 'HEAD' ? undefined : body);
